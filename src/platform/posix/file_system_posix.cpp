@@ -1,0 +1,210 @@
+#include "platform/posix/file_system_posix.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include "platform/paths.h"
+
+namespace gridmate::platform {
+
+namespace {
+
+IoError errnoError(int code) { return IoError{code, std::strerror(code)}; }
+
+bool statPath(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st) == 0; }
+
+std::string tempNameBeside(const std::string& target) {
+    static std::mt19937 rng{std::random_device{}()};
+    static const char digits[] = "0123456789abcdef";
+    std::string suffix;
+    for (int i = 0; i < 8; ++i) suffix += digits[rng() % 16];
+    return joinPath(parentFolder(target), "~gm" + suffix + ".tmp");
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+std::vector<std::string> listEntries(const std::string& folder, bool wantFolders) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return names;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        struct stat st {};
+        if (!statPath(joinPath(folder, name), st)) continue;
+        if (S_ISDIR(st.st_mode) == wantFolders) names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+}  // namespace
+
+bool PosixFileSystem::exists(const std::string& path) {
+    struct stat st {};
+    return statPath(path, st);
+}
+
+bool PosixFileSystem::isFolder(const std::string& path) {
+    struct stat st {};
+    return statPath(path, st) && S_ISDIR(st.st_mode);
+}
+
+bool PosixFileSystem::isFile(const std::string& path) {
+    struct stat st {};
+    return statPath(path, st) && S_ISREG(st.st_mode);
+}
+
+// Judged by the mode bits, not by access(): tests and CI run as root, who may write
+// anything, but a file marked read-only must still be treated as unwritable.
+bool PosixFileSystem::isReadOnly(const std::string& path) {
+    struct stat st {};
+    return statPath(path, st) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::optional<std::string> PosixFileSystem::readFile(const std::string& path, IoError& err) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        err = errnoError(errno);
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        err = errnoError(EISDIR);
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            err = errnoError(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+bool PosixFileSystem::writeFile(const std::string& path, std::string_view bytes, IoError& err) {
+    struct stat target {};
+    bool targetExists = statPath(path, target);
+    if (targetExists && S_ISDIR(target.st_mode)) {
+        err = errnoError(EISDIR);
+        return false;
+    }
+    if (targetExists && isReadOnly(path)) {
+        err = errnoError(EACCES);
+        return false;
+    }
+    std::string temp = tempNameBeside(path);
+    int fd = -1;
+    if (!fail(WriteStep::CreateTemp)) {
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } else {
+        errno = EACCES;
+    }
+    if (fd < 0) {
+        err = errnoError(errno);
+        return false;
+    }
+    auto abandon = [&](int code) {
+        err = errnoError(code);
+        if (fd >= 0) ::close(fd);
+        ::unlink(temp.c_str());
+        return false;
+    };
+    if (fail(WriteStep::Write)) return abandon(ENOSPC);
+    if (!writeAll(fd, bytes)) return abandon(errno);
+    if (targetExists) ::fchmod(fd, target.st_mode & 07777);
+    if (fail(WriteStep::Flush)) return abandon(EIO);
+    if (::fsync(fd) != 0) return abandon(errno);
+    if (::close(fd) != 0) {
+        fd = -1;
+        return abandon(errno);
+    }
+    fd = -1;
+    if (fail(WriteStep::Replace)) return abandon(EBUSY);
+    if (::rename(temp.c_str(), path.c_str()) != 0) return abandon(errno);
+    return true;
+}
+
+bool PosixFileSystem::copyFile(const std::string& from, const std::string& to, IoError& err) {
+    auto bytes = readFile(from, err);
+    if (!bytes) return false;
+    return writeFile(to, *bytes, err);
+}
+
+bool PosixFileSystem::copyFolderContent(const std::string& from, const std::string& to,
+                                        IoError& err) {
+    if (!isFolder(to) && !createFolder(to, err)) return false;
+    for (const auto& name : listFiles(from)) {
+        if (!copyFile(joinPath(from, name), joinPath(to, name), err)) return false;
+    }
+    for (const auto& name : listFolders(from)) {
+        if (!copyFolderContent(joinPath(from, name), joinPath(to, name), err)) return false;
+    }
+    return true;
+}
+
+bool PosixFileSystem::deleteFile(const std::string& path, IoError& err) {
+    if (isFolder(path)) {
+        err = errnoError(EISDIR);
+        return false;
+    }
+    if (::unlink(path.c_str()) != 0) {
+        err = errnoError(errno);
+        return false;
+    }
+    return true;
+}
+
+bool PosixFileSystem::createFolder(const std::string& path, IoError& err) {
+    if (isFolder(path)) return true;
+    std::string parent = parentFolder(path);
+    if (!parent.empty() && parent != path && !isFolder(parent) && !createFolder(parent, err))
+        return false;
+    if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) {
+        err = errnoError(errno);
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> PosixFileSystem::listFiles(const std::string& folder) {
+    return listEntries(folder, false);
+}
+
+std::vector<std::string> PosixFileSystem::listFolders(const std::string& folder) {
+    return listEntries(folder, true);
+}
+
+std::string PosixFileSystem::programFolder() {
+    char buffer[4096];
+    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return ".";
+    return parentFolder(std::string(buffer, static_cast<size_t>(n)));
+}
+
+}  // namespace gridmate::platform

@@ -1,0 +1,18 @@
+#include "platform/code_pages.h"
+#include "platform/posix/file_system_posix.h"
+#include "platform/posix/ui_posix.h"
+
+namespace gridmate::platform {
+
+Platform nativePlatform() {
+    static PosixFileSystem fileSystem;
+    static SingleByteCodePage codePage;
+    static ConsoleUi ui;
+    Platform p;
+    p.fileSystem = &fileSystem;
+    p.codePage = &codePage;
+    p.ui = &ui;
+    return p;
+}
+
+}  // namespace gridmate::platform
