@@ -70,6 +70,12 @@ std::string readBytes(const std::string& path) {
     return s.str();
 }
 
+void makeReadOnly(const std::string& path) {
+    fs::permissions(fs::path(path),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
 std::string listing(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;

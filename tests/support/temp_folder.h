@@ -25,6 +25,8 @@ private:
 
 // The bytes of a file, or "<missing>" when it cannot be read.
 std::string readBytes(const std::string& path);
+// Clears every write permission bit (the file's read-only attribute under Wine).
+void makeReadOnly(const std::string& path);
 // Names of the entries of a folder, sorted.
 std::string listing(const std::string& folder);
 

@@ -1,0 +1,110 @@
+// The main window as a controller over the control model: its controls, the load and
+// close sequences, the options toggle and the game folder. Player, track-set, graphics
+// and launcher operations live in their own pitboard_*.cpp files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/control_array.h"
+#include "app/settings.h"
+#include "ui/controls.h"
+
+namespace gridmate::app {
+
+constexpr int kCollapsedWidth = 4545;
+constexpr int kExpandedWidth = 8070;
+constexpr int kWindowHeight = 5175;
+constexpr int kWidthStep = 100;
+constexpr int kLauncherCount = 8;
+
+class Pitboard {
+public:
+    explicit Pitboard(const Settings& settings);
+    Pitboard(const Pitboard&) = delete;
+    Pitboard& operator=(const Pitboard&) = delete;
+
+    ui::Window& form() { return form_; }
+    const Settings& settings() const { return settings_; }
+
+    // The load sequence. False when no game folder is known and the user cancelled the
+    // folder dialog: the program ends without showing the window or writing anything.
+    bool Form_Load();
+    void ReloadGPLFolder();
+    void Form_QueryUnload();
+
+    void cmdDetail_Click();
+    void cmdExit_Click();
+    void chkSaveLastPlayer_Click();
+    bool blnSelectGPLPath();
+    void cmdPath_Click();
+    void txtGPLPath_GotFocus();
+    void optSeason_Click();
+
+    // The season whose option is selected and enabled, first in index order; -1 if none.
+    int16_t currentSeason() const;
+    bool collapsed() const { return form_.width() == kCollapsedWidth; }
+
+    // State shared by the window's operations.
+    bool blnUpdating = false;
+    std::string strGPLPath;
+
+private:
+    ui::Window form_;
+    const Settings& settings_;
+
+    void createControls();
+    void connectEvents();
+    void restoreWindowPosition();
+
+public:
+    // The controls, named as the window knows them, created in tab order (top to
+    // bottom) by createControls and owned by the form.
+    ui::TextBox* txtGPLPath = nullptr;
+    ui::Button* cmdPath = nullptr;
+    ui::ComboBox* cboPlayer = nullptr;
+    ui::Button* cmdDetail = nullptr;
+    ui::Frame* Frame1 = nullptr;
+    ControlArray<ui::OptionButton, 3> optSeason;
+    ControlArray<ui::Frame, 3> fraSeason;
+    ControlArray<ui::Label, 3> lblPlayer;
+    ControlArray<ui::Label, 3> Label4;
+    ControlArray<ui::Label, 3> Label5;
+    ControlArray<ui::Label, 4> Label6;
+    ControlArray<ui::ComboBox, 3> cboHelmet;
+    ControlArray<ui::ComboBox, 3> cboTeam;
+    ControlArray<ui::ComboBox, 3> cboLastTrack;
+    ControlArray<ui::Button, 3> cmdGPL;
+    ControlArray<ui::CheckBox, 2> chkWing;
+    ControlArray<ui::ScrollBar, 2> hscWingAngle;
+    ControlArray<ui::Label, 2> lblWingAngle;
+    ui::Button* cmdSaveWing4Track = nullptr;
+    ui::Button* cmdLoadWing4Track = nullptr;
+    ui::CheckBox* chkSteerHack = nullptr;
+    ui::Label* Label1 = nullptr;
+    ui::ComboBox* cboTrackSets = nullptr;
+    ui::Button* cmdSaveTrackset = nullptr;
+    ui::Button* cmdDelTrackset = nullptr;
+    ui::Button* cmd67s = nullptr;
+    ui::CheckBox* chkJoin = nullptr;
+    ui::TextBox* txtIP = nullptr;
+    ui::Button* cmdPasteIP = nullptr;
+    ControlArray<ui::Button, kLauncherCount> cmdLaunch;
+    ui::Button* cmdExit = nullptr;
+    ui::Frame* fraGPLOptions = nullptr;
+    ui::ComboBox* cboRast = nullptr;
+    ui::CheckBox* chkFullScreen = nullptr;
+    ui::CheckBox* chkSaveRasterizer = nullptr;
+    ui::ScrollBar* hscDetail = nullptr;
+    ui::Label* lblDetail = nullptr;
+    ui::Frame* fraTarmacOptions = nullptr;
+    ui::CheckBox* chkSaveWindowPosition = nullptr;
+    ui::CheckBox* chkCopyDefaultSetup = nullptr;
+    ui::CheckBox* chkSaveLastPlayer = nullptr;
+    ui::CheckBox* chkForceFullscreen4NonD3D = nullptr;
+    ui::CheckBox* chkSetWingMax15 = nullptr;
+    ui::CheckBox* chkAutoLoadWing4Track = nullptr;
+    ui::PictureBox* picTemp = nullptr;
+};
+
+}  // namespace gridmate::app
