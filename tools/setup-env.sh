@@ -37,6 +37,9 @@ configure_windows() {
 export WINEPREFIX="$root/build-win/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine spells file names for Linux in the charset of the locale: under a plain C
+# locale a name with an accent cannot even be created. The ANSI code page stays 1252.
+export LC_ALL=C.UTF-8
 
 # The prefix is made once; without a window manager Wine would wait 2 s each time a
 # window is hidden, which the "Managed" setting removes.
