@@ -1,6 +1,10 @@
 # Shared by test.sh and run.sh: installing what is missing, configuring both trees and
 # running Wine with the build tree's prefix and a virtual display. Sourced, not run.
 
+# The repository, also when the caller sets `root` only after sourcing (or never):
+# otherwise the prefix would land in /build-win.
+root=${root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+
 GRIDMATE_PACKAGES="cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev \
 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
 mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick"
