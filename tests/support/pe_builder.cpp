@@ -1,5 +1,6 @@
 #include "support/pe_builder.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace gridmate::test {
@@ -87,6 +88,16 @@ std::vector<Type> group(const std::vector<PeResource>& resources) {
         }
         name->languages.push_back({r.language, i});
     }
+    // Numbered entries stand in ascending order, as the system's binary search expects.
+    auto byId = [](const auto& a, const auto& b) { return a.id < b.id; };
+    std::stable_sort(types.begin(), types.end(), byId);
+    for (Type& t : types) {
+        std::stable_sort(t.names.begin(), t.names.end(), [](const Name& a, const Name& b) {
+            if (a.key->name.empty() != b.key->name.empty()) return !a.key->name.empty();
+            return a.key->name.empty() && a.key->id < b.key->id;
+        });
+        for (Name& n : t.names) std::stable_sort(n.languages.begin(), n.languages.end(), byId);
+    }
     return types;
 }
 
@@ -144,8 +155,9 @@ std::string resourceSection(const std::vector<PeResource>& resources, size_t& fi
         appendDirectory(out, named, t.names.size() - named);
         for (size_t i = 0; i < t.names.size(); ++i) {
             const PeResource& key = *t.names[i].key;
-            appendU32(out, key.name.empty() ? key.id
-                                            : kHighBit | static_cast<uint32_t>(stringAt[nameIndex + i]));
+            appendU32(out, key.name.empty()
+                               ? key.id
+                               : kHighBit | static_cast<uint32_t>(stringAt[nameIndex + i]));
             appendU32(out, kHighBit | static_cast<uint32_t>(nameAt[nameIndex + i]));
         }
         nameIndex += t.names.size();
@@ -178,8 +190,8 @@ std::string resourceSection(const std::vector<PeResource>& resources, size_t& fi
     return out;
 }
 
-void appendSectionHeader(std::string& out, const char* name, uint32_t virtualSize,
-                         uint32_t address, uint32_t rawSize, uint32_t rawOffset) {
+void appendSectionHeader(std::string& out, const char* name, uint32_t virtualSize, uint32_t address,
+                         uint32_t rawSize, uint32_t rawOffset) {
     std::string n(name);
     n.resize(8, '\0');
     out += n;
@@ -268,8 +280,8 @@ PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus) {
     PeImage image;
     size_t firstData = 0;
     std::string rsrc = resourceSection(resources, firstData);
-    uint32_t rsrcRaw = static_cast<uint32_t>((rsrc.size() + kFileAlignment - 1) &
-                                             ~(kFileAlignment - 1));
+    uint32_t rsrcRaw =
+        static_cast<uint32_t>((rsrc.size() + kFileAlignment - 1) & ~(kFileAlignment - 1));
     size_t rsrcAt = kHeadersSize + kFileAlignment;
 
     std::string& out = image.bytes;
@@ -303,8 +315,8 @@ PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus) {
 
     image.sectionTable = out.size();
     appendSectionHeader(out, ".text", 0x10, kCodeAddress, kFileAlignment, kHeadersSize);
-    appendSectionHeader(out, ".rsrc", static_cast<uint32_t>(rsrc.size()), kResourceAddress,
-                        rsrcRaw, static_cast<uint32_t>(rsrcAt));
+    appendSectionHeader(out, ".rsrc", static_cast<uint32_t>(rsrc.size()), kResourceAddress, rsrcRaw,
+                        static_cast<uint32_t>(rsrcAt));
     out.resize(kHeadersSize, '\0');
     out.push_back('\xC3');  // ret
     out.resize(rsrcAt, '\0');

@@ -14,9 +14,9 @@ namespace gridmate::test {
 
 // One block of a version resource.
 struct VersionNode {
-    std::string key;  // ASCII, written as UTF-16
-    uint16_t type = 0;  // 1: the value is text
-    std::string value;  // the value's bytes as stored (UTF-16 for text)
+    std::string key;                      // ASCII, written as UTF-16
+    uint16_t type = 0;                    // 1: the value is text
+    std::string value;                    // the value's bytes as stored (UTF-16 for text)
     std::optional<uint16_t> valueLength;  // wValueLength when not the natural one
     std::optional<uint16_t> length;       // wLength when not the true one
     std::vector<VersionNode> children;
@@ -59,8 +59,8 @@ struct PeImage {
 };
 
 // An image with a code section and a resource section holding `resources`, grouped by
-// type, then name, then language in the order given (named entries first, as the
-// format requires).
+// type, then name, then language; named entries first, numbered ones in ascending
+// order, as the format requires.
 PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus = false);
 // The usual case: one version resource, type 16, id 1, language 0x0409.
 PeImage buildPeWithVersion(const std::string& versionResource, bool pe32Plus = false);

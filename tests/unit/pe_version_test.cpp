@@ -1,11 +1,12 @@
 // Our own reader of version resources, on images built byte by byte: the lookups the
 // rasterizer scan makes, the layouts writers produce, and damaged or hostile files.
+#include "platform/posix/pe_version.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "platform/posix/pe_image.h"
-#include "platform/posix/pe_version.h"
 #include "platform/posix/version_resource.h"
 #include "support/pe_builder.h"
 #include "support/temp_folder.h"
@@ -95,10 +96,9 @@ TEST(PeVersion, MissingPartsGiveNothingAndAnEmptyValueGivesEmptyText) {
 }
 
 TEST(PeVersion, TextEndsAtItsNulOrAtTheEndOfItsBlock) {
-    VersionNode root = versionInfo(0x0409, 1200, {{"Bytes", u"counted in bytes"},
-                                                  {"Early", u"kept"},
-                                                  {"Unended", u""},
-                                                  {"Last", u"z"}});
+    VersionNode root = versionInfo(
+        0x0409, 1200,
+        {{"Bytes", u"counted in bytes"}, {"Early", u"kept"}, {"Unended", u""}, {"Last", u"z"}});
     auto& values = root.children[0].children[0].children;
     values[0].valueLength = static_cast<uint16_t>(values[0].value.size());
     values[1].value = std::string("k\0e\0p\0t\0\0\0g\0o\0n\0e\0\0\0", 20);
@@ -111,15 +111,17 @@ TEST(PeVersion, TextEndsAtItsNulOrAtTheEndOfItsBlock) {
 }
 
 TEST(PeVersion, CharactersOutsideAsciiBecomeLatin1BytesOrQuestionMarks) {
-    VersionNode root = versionInfo(0x0409, 1200, {{"PrivateBuild", u"Zo\u00EB \u2013 3D\u2122 \u00A9"}});
+    VersionNode root =
+        versionInfo(0x0409, 1200, {{"PrivateBuild", u"Zo\u00EB \u2013 3D\u2122 \u00A9"}});
     EXPECT_EQ(lookup(root, 0x0409, 1200, "PrivateBuild"), "Zo\xEB ? 3D? \xA9");
 }
 
 TEST(PeVersion, BlocksAreAlignedWhateverTheLengthsOfKeysAndValues) {
     // Keys of one to four characters and values of odd byte counts put every possible
     // amount of padding in front of the next block.
-    VersionNode root = versionInfo(0x0409, 1200, {{"A", u"1"}, {"Ab", u"22"}, {"Abc", u"333"},
-                                                  {"Abcd", u"4444"}, {"PrivateBuild", u"end"}});
+    VersionNode root = versionInfo(
+        0x0409, 1200,
+        {{"A", u"1"}, {"Ab", u"22"}, {"Abc", u"333"}, {"Abcd", u"4444"}, {"PrivateBuild", u"end"}});
     root.children.insert(root.children.begin(), binaryNode("Odd", "\x01\x02\x03"));
     root.children.insert(root.children.begin(), binaryNode("Pad", "\x01"));
     std::string image = buildPeWithVersion(encode(root), true).bytes;
@@ -129,22 +131,37 @@ TEST(PeVersion, BlocksAreAlignedWhateverTheLengthsOfKeysAndValues) {
     for (auto [name, text] : values) EXPECT_EQ(lookup(root, 0x0409, 1200, name), text) << name;
 }
 
-TEST(PeVersion, TheVersionResourceIsNumberOneOfTypeSixteenInItsFirstLanguage) {
+TEST(PeVersion, TheVersionResourceIsNumberOneOfTypeSixteen) {
     std::string mine = markerResource();
     std::string other = encode(versionInfo(0x0407, 1252, {{"PrivateBuild", u"other"}}));
     PeResource icon{3, 1, u"", 0x0409, std::string(40, '\x7F')};
     PeResource named{16, 0, u"VS_VERSION_INFO", 0x0409, other};
     PeResource second{16, 2, u"", 0x0409, other};
     PeResource first{16, 1, u"", 0x0409, mine};
-    PeResource firstGerman{16, 1, u"", 0x0407, other};
 
     EXPECT_EQ(scan(buildPe({icon, named, first, second}).bytes),
               "040904B0/type=rasterizer\r\ndisplayname=OpenGL\r\n");
-    EXPECT_EQ(scan(buildPe({firstGerman, first}).bytes), "040704E4/other");
     // The system looks the resource up by its number: a name or another number is not it.
     EXPECT_EQ(scan(buildPe({icon, named}).bytes), "-");
     EXPECT_EQ(scan(buildPe({second}).bytes), "-");
     EXPECT_EQ(scan(buildPe({PeResource{6, 1, u"", 0x0409, mine}}).bytes), "-");
+}
+
+TEST(PeVersion, OfSeveralLanguagesTheOneAUsEnglishSystemPrefersIsRead) {
+    auto image = [](std::vector<uint16_t> languages) {
+        std::vector<PeResource> resources;
+        for (uint16_t id : languages)
+            resources.push_back(
+                {16, 1, u"", id, encode(versionInfo(id, 1200, {{"PrivateBuild", u"x"}}))});
+        return buildPe(resources).bytes;
+    };
+    // Neutral, then US English, then English, then the default neutral, else the lowest.
+    EXPECT_EQ(scan(image({0x0409, 0x0000, 0x0407})), "000004B0/x");
+    EXPECT_EQ(scan(image({0x0001, 0x0407, 0x0409, 0x0009, 0x0400})), "040904B0/x");
+    EXPECT_EQ(scan(image({0x0400, 0x0407, 0x0009})), "000904B0/x");
+    EXPECT_EQ(scan(image({0x0809, 0x0407, 0x0400})), "040004B0/x");
+    EXPECT_EQ(scan(image({0x0809, 0x040C, 0x0407})), "040704B0/x");
+    EXPECT_EQ(scan(image({0x0809, 0x0001})), "000104B0/x");
 }
 
 TEST(PeVersion, FilesThatAreNoWindowsImageHaveNoVersion) {
@@ -159,8 +176,8 @@ TEST(PeVersion, FilesThatAreNoWindowsImageHaveNoVersion) {
     putU32(noResourceTable, 0x98 + 96 + 16, 0);
     std::string twoDirectories = good;
     putU32(twoDirectories, 0x98 + 92, 2);
-    for (const std::string& bad : {std::string(), std::string("type=rasterizer\r\n"),
-                                   mzOnly, notPe, romImage, noResourceTable, twoDirectories})
+    for (const std::string& bad : {std::string(), std::string("type=rasterizer\r\n"), mzOnly, notPe,
+                                   romImage, noResourceTable, twoDirectories})
         EXPECT_EQ(scan(bad), "-");
 
     TempFolder folder;

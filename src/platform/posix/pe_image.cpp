@@ -23,6 +23,11 @@ constexpr uint32_t kHighBit = 0x80000000u;
 // The version functions look the resource up as type RT_VERSION, id VS_VERSION_INFO.
 constexpr uint32_t kRtVersion = 16;
 constexpr uint32_t kVersionInfoId = 1;
+// Of several languages the loader takes a language-neutral resource first, then the
+// user's language, the user's language without region, the default neutral one, and
+// otherwise the first listed. This reader stands for a user of US English, the
+// language of Wine's default prefix.
+constexpr uint32_t kPreferredLanguages[] = {0x0000, 0x0409, 0x0009, 0x0400};
 
 // Where a section's bytes lie in the file; only the part the file really holds counts.
 struct Section {
@@ -91,6 +96,13 @@ public:
         return std::nullopt;
     }
 
+    // The data entry of the language the loader would choose.
+    std::optional<uint32_t> language(uint32_t directory) const {
+        for (uint32_t id : kPreferredLanguages)
+            if (auto entry = child(directory, id, false)) return entry;
+        return child(directory, std::nullopt, false);
+    }
+
     std::optional<std::string_view> data(uint32_t entry, const SectionMap& sections) const {
         if (!fits(root_, entry, kDataEntrySize)) return std::nullopt;
         uint32_t rva = *readU32(root_, entry);
@@ -146,7 +158,7 @@ std::optional<std::string_view> versionResourceOf(std::string_view image) {
     ResourceTree tree(*root);
     auto names = tree.child(0, kRtVersion, true);
     auto languages = names ? tree.child(*names, kVersionInfoId, true) : std::nullopt;
-    auto entry = languages ? tree.child(*languages, std::nullopt, false) : std::nullopt;
+    auto entry = languages ? tree.language(*languages) : std::nullopt;
     if (!entry) return std::nullopt;
     return tree.data(*entry, sections);
 }

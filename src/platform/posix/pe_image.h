@@ -7,9 +7,9 @@
 
 namespace gridmate::platform {
 
-// The bytes of the image's version resource (type 16, id 1, its first language), as
-// the system's version functions pick it; nullopt when the image has none or is not a
-// well-formed PE image. The result is a view into `image`.
+// The bytes of the image's version resource (type 16, id 1, in the language a US
+// English system prefers), as the system's version functions pick it; nullopt when the image has
+// none or is not a well-formed PE image. The result is a view into `image`.
 std::optional<std::string_view> versionResourceOf(std::string_view image);
 
 }  // namespace gridmate::platform

@@ -16,8 +16,7 @@ std::optional<std::string> readImage(const std::string& path) {
 
 }  // namespace
 
-std::optional<VersionInfo::Translation> PeVersionInfo::firstTranslation(
-    const std::string& path) {
+std::optional<VersionInfo::Translation> PeVersionInfo::firstTranslation(const std::string& path) {
     auto image = readImage(path);
     auto resource = image ? versionResourceOf(*image) : std::nullopt;
     if (!resource) return std::nullopt;

@@ -10,8 +10,7 @@ namespace gridmate::platform {
 class PeVersionInfo : public VersionInfo {
 public:
     std::optional<Translation> firstTranslation(const std::string& path) override;
-    std::optional<std::string> stringValue(const std::string& path,
-                                           const Translation& translation,
+    std::optional<std::string> stringValue(const std::string& path, const Translation& translation,
                                            const std::string& name) override;
 };
 

@@ -24,7 +24,7 @@ size_t align4(size_t offset) { return (offset + 3) & ~size_t{3}; }
 struct Block {
     size_t end = 0;
     uint16_t valueLength = 0;
-    uint16_t type = 0;  // 1: the value is text, its length counted in characters
+    uint16_t type = 0;     // 1: the value is text, its length counted in characters
     std::string_view key;  // UTF-16 units, without the NUL
     size_t valueBegin = 0;
     size_t childrenBegin = 0;
@@ -53,9 +53,7 @@ std::optional<Block> readBlock(std::string_view resource, size_t at, size_t limi
     return block;
 }
 
-char asciiLower(uint16_t c) {
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-}
+char asciiLower(uint16_t c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); }
 
 // The system compares keys without regard to letter case.
 bool keyIs(std::string_view key, std::string_view name) {
@@ -80,12 +78,10 @@ std::optional<Block> childNamed(std::string_view resource, const Block& parent,
     return std::nullopt;
 }
 
-std::optional<Block> find(std::string_view resource,
-                          std::initializer_list<std::string_view> path) {
+std::optional<Block> find(std::string_view resource, std::initializer_list<std::string_view> path) {
     // The 16-bit layout has no wType: its key starts where wType would be. Only the
     // 32-bit layout, the one of every PE image, is read.
-    if (resource.size() > 4 && static_cast<unsigned char>(resource[4]) >= ' ')
-        return std::nullopt;
+    if (resource.size() > 4 && static_cast<unsigned char>(resource[4]) >= ' ') return std::nullopt;
     auto block = readBlock(resource, 0, resource.size());
     for (std::string_view name : path) {
         if (!block) break;
