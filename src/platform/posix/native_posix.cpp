@@ -1,5 +1,6 @@
 #include "platform/code_pages.h"
 #include "platform/posix/file_system_posix.h"
+#include "platform/posix/pe_version.h"
 #include "platform/posix/ui_posix.h"
 
 namespace gridmate::platform {
@@ -8,10 +9,12 @@ Platform nativePlatform() {
     static PosixFileSystem fileSystem;
     static SingleByteCodePage codePage;
     static ConsoleUi ui;
+    static PeVersionInfo versionInfo;
     Platform p;
     p.fileSystem = &fileSystem;
     p.codePage = &codePage;
     p.ui = &ui;
+    p.versionInfo = &versionInfo;
     return p;
 }
 
