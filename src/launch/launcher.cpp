@@ -26,8 +26,13 @@ std::string findExecutableMessage(intptr_t result) {
         case 2: return "file not found";
         case 3: return "path not found";
         case 31: return "no associate";
-        default:
-            return (result >= 0 ? " " : "") + std::to_string(result) + ":error. check your file";
+        default: {
+            // A non-negative number is shown with a leading blank, as Str() writes it.
+            std::string text = result >= 0 ? " " : "";
+            text += std::to_string(result);
+            text += ":error. check your file";
+            return text;
+        }
     }
 }
 
