@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <climits>
+
 #include "win32/twips.h"
 
 namespace gridmate::win32 {
@@ -69,7 +71,9 @@ BitmapHandle resourcePicture(const std::string& name, int dpi) {
 BitmapHandle fileIconPicture(const std::string& program, int dpi) {
     HICON large = nullptr;
     HICON small = nullptr;
-    if (ExtractIconExA(program.c_str(), 0, &large, &small, 1) == 0) return {};
+    // A missing file gives UINT_MAX and handles that must not be touched.
+    UINT extracted = ExtractIconExA(program.c_str(), 0, &large, &small, 1);
+    if (extracted == 0 || extracted == UINT_MAX) return {};
     IconHandle ownedLarge(large);
     IconHandle ownedSmall(small);
     HICON icon = small ? small : large;

@@ -458,4 +458,28 @@ TEST_F(NativeWindowTest, ANewComboStyleRebuildsTheControlInPlace) {
     EXPECT_EQ(win32::windowText(now), "p");
 }
 
+TEST_F(NativeWindowTest, AProgramsSmallIconBecomesTheButtonsPicture) {
+    cmdGo->setGraphical(true);
+    build();
+    auto shown = [this] {
+        return reinterpret_cast<HBITMAP>(send(*cmdGo, BM_GETIMAGE, IMAGE_BITMAP));
+    };
+    EXPECT_EQ(shown(), nullptr);
+
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    cmdGo->setPicture(ui::Picture::fileIcon(std::string(system) + "\\notepad.exe"));
+    HBITMAP icon = shown();
+    ASSERT_NE(icon, nullptr);
+    BITMAP size{};
+    GetObjectA(icon, sizeof(size), &size);
+    EXPECT_EQ(size.bmWidth, twipsToPixels(240, view->dpi()));  // 16 pixels at 96 DPI
+    EXPECT_EQ(size.bmHeight, size.bmWidth);
+
+    cmdGo->setPicture(ui::Picture::fileIcon(std::string(system) + "\\no such program.exe"));
+    EXPECT_EQ(shown(), nullptr);
+    cmdGo->setPicture(ui::Picture::resource("no_such_picture"));
+    EXPECT_EQ(shown(), nullptr);
+}
+
 }  // namespace
