@@ -10,11 +10,13 @@ Platform nativePlatform() {
     static Win32Profile profile;
     static Win32CodePage codePage;
     static Win32Ui ui;
+    static Win32Profile profile;
     Platform p;
     p.fileSystem = &fileSystem;
     p.profile = &profile;
     p.codePage = &codePage;
     p.ui = &ui;
+    p.profile = &profile;
     return p;
 }
 
