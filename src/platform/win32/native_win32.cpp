@@ -7,13 +7,11 @@ namespace gridmate::platform {
 
 Platform nativePlatform() {
     static Win32FileSystem fileSystem;
-    static Win32Profile profile;
     static Win32CodePage codePage;
     static Win32Ui ui;
     static Win32Profile profile;
     Platform p;
     p.fileSystem = &fileSystem;
-    p.profile = &profile;
     p.codePage = &codePage;
     p.ui = &ui;
     p.profile = &profile;
