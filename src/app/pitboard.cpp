@@ -38,6 +38,10 @@ void Pitboard::connectEvents() {
     chkSetWingMax15->onClick = [this] { chkSetWingMax15_Click(); };
     cmdSaveWing4Track->onClick = [this] { cmdSaveWing4Track_Click(); };
     cmdLoadWing4Track->onClick = [this] { cmdLoadWing4Track_Click(); };
+    cboTrackSets->onClick = [this] { cboTrackSets_Click(); };
+    cmdSaveTrackset->onClick = [this] { cmdSaveTrackset_Click(); };
+    cmdDelTrackset->onClick = [this] { cmdDelTrackset_Click(); };
+    cmd67s->onClick = [this] { cmd67s_Click(); };
 }
 
 int16_t Pitboard::currentSeason() const {
@@ -108,6 +112,7 @@ bool Pitboard::Form_Load() {
 
 void Pitboard::ReloadGPLFolder() {
     blnUpdating = true;
+    GetTrackSets();
     blnLoadPlayers();
     LoadGraphicsOptions();
     txtGPLPath->setText(strGPLPath);
