@@ -51,8 +51,13 @@ bool write(const std::string& file, const std::string& section, const std::strin
 
 std::string strFormatTrackLine(const std::string& name, const std::string& shortname,
                                const std::string& trackDirectory) {
-    return "[" + strFitWidth(trackDirectory, 8) + "] " + strFitWidth(shortname, 20) + "/ " +
-           name;
+    std::string line = "[";
+    line += strFitWidth(trackDirectory, 8);
+    line += "] ";
+    line += strFitWidth(shortname, 20);
+    line += "/ ";
+    line += name;
+    return line;
 }
 
 DatabaseTracks loadDatabaseTracks(const std::string& game, const std::string& setFile,
