@@ -81,12 +81,12 @@ TEST(TrackLine, DoubleByteTextCountsCharactersAndIsNeverCutInsideACharacter) {
 TEST_F(TrackEditorFiles, AddListHoldsDatabaseTracksTheSetLacksWhoseFolderExists) {
     std::string s = set(scheduleText({event("MONACO"), event("spa"), event("silver")}, "2"));
     std::string db = database(scheduleText({event("monaco"), event("spa"), event("brands"),
-                                            event("silver"), event("../monza"), event(""),
+                                            event("silver"), event("../tracks/monza"), event(""),
                                             event("monza"), event("zandvort")}));
     DatabaseTracks result = loadDatabaseTracks(game, s, db);
     EXPECT_EQ(result.outcome, DatabaseTracks::Outcome::Listed);
     // "MONACO" differs in case, so monaco is not in the set; silver lies beyond the
-    // set's numEvents; brands has no folder; "../monza" and "" are no folder names.
+    // set's numEvents; brands has no folder; "../tracks/monza" and "" are no folder names.
     EXPECT_EQ(directories(result.tracks), (Texts{"monaco#1", "silver#4", "monza#7", "zandvort#8"}));
     EXPECT_EQ(result.tracks[2], (TrackRecord{"monza GP", "monza", "monza", 7}));
 }
@@ -175,17 +175,6 @@ TEST_F(TrackEditorFiles, RemovingTheFirstOfThreeMovesTheOthersDown) {
     EXPECT_EQ(section(s, "Event1"), linesOf(b));
     EXPECT_EQ(section(s, "Event2"), linesOf(c));
     EXPECT_EQ(readBytes(s).find("[Event3]"), std::string::npos);
-}
-
-TEST_F(TrackEditorFiles, RemovingAMiddleEventKeepsTheOnesBefore) {
-    EventSpec a = event("spa", 1), b = event("rouen", 2), c = event("monza", 3), d = event("silver", 4);
-    std::string s = set(scheduleText({a, b, c, d}));
-    EXPECT_EQ(removeTrack(s, 1), EditResult::Written);
-    EXPECT_EQ(value(s, "Season", "numEvents"), "3");
-    EXPECT_EQ(section(s, "Event1"), linesOf(a));
-    EXPECT_EQ(section(s, "Event2"), linesOf(c));
-    EXPECT_EQ(section(s, "Event3"), linesOf(d));
-    EXPECT_TRUE(section(s, "Event4").empty());
 }
 
 TEST_F(TrackEditorFiles, RemovingTheOnlyEventLeavesNoEvent) {

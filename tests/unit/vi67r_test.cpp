@@ -2,12 +2,14 @@
 // and the operation button, on real files.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 #include "app/settings.h"
 #include "app/vi67r.h"
 #include "core/ini/profile_read.h"
 #include "platform/platform.h"
+#include "platform/posix/file_system_posix.h"
 #include "support/schedule_files.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
@@ -52,6 +54,16 @@ protected:
     app::Settings settings{temp.file("program/tarmac.ini")};
     std::string database;
     std::unique_ptr<app::Vi67r> editor;
+};
+
+// The real file system, counting whole-file reads per path.
+class CountingFileSystem : public platform::PosixFileSystem {
+public:
+    std::map<std::string, int> reads;
+    std::optional<std::string> readFile(const std::string& path, platform::IoError& err) override {
+        ++reads[path];
+        return PosixFileSystem::readFile(path, err);
+    }
 };
 
 const std::string kZandvort = "[zandvort] zandvort            / zandvort GP";
@@ -264,10 +276,22 @@ TEST_F(Editor, TheBusyPointerIsShownWhileListsLoadAndRemovedOnEveryWayOut) {
     EXPECT_FALSE(ui.waitCursor);
 }
 
-TEST_F(Editor, CloseUnloadsTheWindow) {
+TEST_F(Editor, AddModeReadsEachScheduleOnceAndFilteringReadsNothing) {
+    settings.SetSetting("67s", database);
     auto& e = open();
-    e.form().show();
-    e.cmdClose->click();
-    EXPECT_TRUE(e.form().closed());
-    EXPECT_FALSE(e.form().visible());
+    CountingFileSystem files;
+    platform::Platform p;
+    p.fileSystem = &files;
+    platform::ScopedPlatform counting(p);
+    e.optAction[1].select();
+    EXPECT_EQ(files.reads, (std::map<std::string, int>{{setFile(), 1}}));
+    files.reads.clear();
+    e.optAction[0].select();
+    EXPECT_EQ(files.reads[setFile()], 1);
+    EXPECT_EQ(files.reads[database], 1);
+    files.reads.clear();
+    e.txtHint->setText("m");
+    e.txtHint->setText("mo");
+    EXPECT_TRUE(files.reads.empty());
+    EXPECT_EQ(rows(), Texts{kMonza});
 }
