@@ -1,5 +1,8 @@
 #include "app/vi67r.h"
 
+#include <initializer_list>
+#include <optional>
+
 #include "core/tracksets/track_filter.h"
 #include "core/tracksets/track_sets.h"
 #include "platform/platform.h"
