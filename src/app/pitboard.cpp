@@ -48,6 +48,10 @@ void Pitboard::connectEvents() {
             cmdLaunch_MouseUp(n, button, shift);
         };
     }
+    cboTrackSets->onClick = [this] { cboTrackSets_Click(); };
+    cmdSaveTrackset->onClick = [this] { cmdSaveTrackset_Click(); };
+    cmdDelTrackset->onClick = [this] { cmdDelTrackset_Click(); };
+    cmd67s->onClick = [this] { cmd67s_Click(); };
 }
 
 int16_t Pitboard::currentSeason() const {
@@ -118,6 +122,7 @@ bool Pitboard::Form_Load() {
 
 void Pitboard::ReloadGPLFolder() {
     blnUpdating = true;
+    GetTrackSets();
     blnLoadPlayers();
     LoadGraphicsOptions();
     txtGPLPath->setText(strGPLPath);

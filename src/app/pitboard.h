@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/control_array.h"
+#include "app/modal_host.h"
 #include "app/settings.h"
 #include "core/game/rasterizers.h"
 #include "ui/controls.h"
@@ -92,6 +93,20 @@ public:
     std::string strFindExecutable(const std::string& path);
     bool SetIconFromFile(int16_t Index, const std::string& program);
     void restoreLaunchers();
+
+    // Track sets (pitboard_tracksets.cpp): listing, installing, saving, deleting, editor.
+    bool GetTrackSets();
+    void GetSeasonTracks();
+    void cboTrackSets_Click();
+    bool ApplyTrackSet(const std::string& strName);
+    bool ChangeTrackSet(const std::string& strName);
+    void cmdSaveTrackset_Click();
+    void cmdDelTrackset_Click();
+    void cmd67s_Click();
+    // 67season.ini's checksum when a set was last installed or found equal to it.
+    std::string strSeasonCRC;
+    // Shows the save dialog and the editor; while null they cannot open.
+    ModalHost* modalHost = nullptr;
 
     // The season whose option is selected and enabled, first in index order; -1 if none.
     int16_t currentSeason() const;

@@ -48,3 +48,19 @@ constexpr int IDC_chkForceFullscreen4NonD3D = 1181;
 constexpr int IDC_chkSetWingMax15 = 1182;
 constexpr int IDC_chkAutoLoadWing4Track = 1183;
 constexpr int IDC_picTemp = 1184;
+
+// The save dialog (dlgSave).
+constexpr int IDC_dlgSave_lblDesc = 2000;
+constexpr int IDC_dlgSave_cboName = 2001;
+constexpr int IDC_dlgSave_OKButton = 2002;
+constexpr int IDC_dlgSave_CancelButton = 2003;
+
+// The vi67r editor (frmVi67r); optAction is a control array of two.
+constexpr int IDC_frmVi67r_optAction = 2010;
+constexpr int IDC_frmVi67r_lstTracks = 2020;
+constexpr int IDC_frmVi67r_lblHint = 2021;
+constexpr int IDC_frmVi67r_txtHint = 2022;
+constexpr int IDC_frmVi67r_cmdOperation = 2023;
+constexpr int IDC_frmVi67r_txtPath = 2024;
+constexpr int IDC_frmVi67r_cmdPath = 2025;
+constexpr int IDC_frmVi67r_cmdClose = 2026;

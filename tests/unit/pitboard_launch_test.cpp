@@ -16,6 +16,7 @@ protected:
         gameFiles.appIni("Jim", "Rend_OGL.dll").coreIni("1", "1");
         gameFiles.player("Jim", 0).player("Jim", 1).player("Jim", 2);
         gameFiles.raw("Rend_OGL.dll", "MZ");
+        gameFiles.raw("seasons/67season.ini", "");  // a game folder has its schedule
         versions.privateBuild["Rend_OGL.dll"] = "type=rasterizer\r\ndisplayname=OpenGL\r\n";
     }
     std::string editor() { return temp.write("tools/My Editor/edit.exe", "MZ"); }

@@ -19,6 +19,7 @@ protected:
         gameFiles.appIni("Jim").coreIni().wingsIni("1", "-12", "0", "-8");
         for (int s = 0; s < 3; ++s) gameFiles.player("Jim", s);
         for (auto t : {"monza", "spa", "monaco"}) gameFiles.trackFolder(t);
+        gameFiles.raw("seasons/67season.ini", "");  // a game folder has its schedule
     }
     std::string jimFile(const char* name) { return gameFiles.file(std::string("players/Jim/") + name); }
     // The three last-track lists hold what the installed schedule lists.

@@ -1,0 +1,147 @@
+#include "core/tracksets/track_editor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/game/game_folder.h"
+#include "core/ini/byte_text.h"
+#include "core/ini/profile_read.h"
+#include "core/tracksets/schedule.h"
+#include "core/tracksets/track_sets.h"
+#include "platform/paths.h"
+#include "platform/platform.h"
+
+namespace gridmate {
+
+namespace {
+
+// An event number the files can actually name; a count beyond that is no count at all.
+constexpr double kLargestEventNumber = 1e15;
+
+std::optional<int64_t> countOf(const std::string& numEvents) {
+    std::optional<double> count = eventCount(numEvents);
+    if (!count || std::fabs(*count) > kLargestEventNumber) return std::nullopt;
+    return static_cast<int64_t>(*count);
+}
+
+// Whether tracks\<name> exists, asking the file system once per name.
+class InstalledTracks {
+public:
+    explicit InstalledTracks(const std::string& game) : folder_(tracksFolder(game)) {}
+    bool contains(const std::string& track) {
+        auto [it, added] = known_.try_emplace(track, false);
+        if (added) it->second = platform::fs().isFolder(platform::joinPath(folder_, track));
+        return it->second;
+    }
+
+private:
+    std::string folder_;
+    std::unordered_map<std::string, bool> known_;
+};
+
+bool write(const std::string& file, const std::string& section, const std::string& key,
+           const std::string& value) {
+    return platform::profile().writeString(file, section, key, value);
+}
+
+}  // namespace
+
+std::string strFormatTrackLine(const std::string& name, const std::string& shortname,
+                               const std::string& trackDirectory) {
+    std::string line = "[";
+    line += strFitWidth(trackDirectory, 8);
+    line += "] ";
+    line += strFitWidth(shortname, 20);
+    line += "/ ";
+    line += name;
+    return line;
+}
+
+DatabaseTracks loadDatabaseTracks(const std::string& game, const std::string& setFile,
+                                  const std::string& databaseFile) {
+    DatabaseTracks result;
+    Schedule set = Schedule::load(setFile);
+    std::optional<int64_t> setCount = countOf(set.numEvents());
+    if (!setCount) {
+        result.outcome = DatabaseTracks::Outcome::SetHasNoCount;
+        return result;
+    }
+    std::unordered_set<std::string> inSet;
+    for (int64_t i = 1, n = set.eventsWithin(static_cast<double>(*setCount)); i <= n; ++i)
+        inSet.insert(set.value(i, kTrackDirectoryKey));
+
+    Schedule database = Schedule::load(databaseFile);
+    std::optional<int64_t> count = countOf(database.numEvents());
+    if (!count) {
+        result.outcome = DatabaseTracks::Outcome::DatabaseHasNoCount;
+        return result;
+    }
+    InstalledTracks installed(game);
+    for (int64_t j = 1, m = database.eventsWithin(static_cast<double>(*count)); j <= m; ++j) {
+        std::string track = database.value(j, kTrackDirectoryKey);
+        if (inSet.count(track) || !platform::isPlainName(track) || !installed.contains(track))
+            continue;
+        result.tracks.push_back(TrackRecord{database.value(j, "name"),
+                                            database.value(j, "shortname"), track, j});
+    }
+    return result;
+}
+
+bool loadTrackSetTracks(const std::string& setFile, std::vector<TrackRecord>& tracks) {
+    tracks.clear();
+    Schedule set = Schedule::load(setFile);
+    std::optional<int64_t> count = countOf(set.numEvents());
+    if (!count) return false;
+    // Events past the file's last event section are listed (empty) only as far as a
+    // season can go, so that an absurd count cannot flood the list.
+    int64_t listed = std::min<int64_t>(
+        *count, std::max<int64_t>(set.lastEventSection(), kMaxInstallableEvents));
+    for (int64_t i = 1; i <= listed; ++i)
+        tracks.push_back(TrackRecord{set.value(i, "name"), set.value(i, "shortname"),
+                                     set.value(i, kTrackDirectoryKey), i});
+    return true;
+}
+
+EditResult addTrack(const std::string& setFile, const std::string& databaseFile,
+                    const TrackRecord& record) {
+    Schedule database = Schedule::load(databaseFile);
+    std::optional<int64_t> count =
+        countOf(strGetProfileString(setFile, kSeasonSection, kNumEventsKey, ""));
+    if (!count) return EditResult::NoCount;
+    const std::string section = eventSection(*count + 1);
+    const std::string values[] = {record.name,
+                                  record.shortname,
+                                  record.trackDirectory,
+                                  database.value(record.event, "month"),
+                                  database.value(record.event, "day"),
+                                  database.value(record.event, "numberOfLaps"),
+                                  database.value(record.event, "startingGrid")};
+    bool ok = true;
+    for (size_t i = 0; i < kEventKeys.size(); ++i)
+        ok = write(setFile, section, kEventKeys[i], values[i]) && ok;
+    ok = write(setFile, kSeasonSection, kNumEventsKey, std::to_string(*count + 1)) && ok;
+    return ok ? EditResult::Written : EditResult::WriteFailed;
+}
+
+EditResult removeTrack(const std::string& setFile, int64_t row) {
+    if (row < 0) return EditResult::NoSuchRow;
+    // The sections are read from one reading of the file: each moves before the one
+    // above it is overwritten, so this is what a section-by-section read would see.
+    Schedule set = Schedule::load(setFile);
+    std::optional<int64_t> count = countOf(set.numEvents());
+    if (!count) return EditResult::NoCount;
+    const int64_t n = *count;
+    auto& profile = platform::profile();
+    bool ok = write(setFile, kSeasonSection, kNumEventsKey, std::to_string(n - 1));
+    // Past the last section both sides of a move are missing, so nothing would change.
+    const int64_t lastMove = std::min(n - 1, set.lastEventSection());
+    for (int64_t e = row + 1; e <= lastMove; ++e)
+        ok = profile.writeSection(setFile, eventSection(e), set.eventLines(e + 1)) && ok;
+    ok = profile.writeString(setFile, eventSection(n), std::nullopt, std::nullopt) && ok;
+    return ok ? EditResult::Written : EditResult::WriteFailed;
+}
+
+}  // namespace gridmate
