@@ -185,8 +185,11 @@ bool PosixFileSystem::createFolder(const std::string& path, IoError& err) {
     std::string parent = parentFolder(path);
     if (!parent.empty() && parent != path && !isFolder(parent) && !createFolder(parent, err))
         return false;
-    if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) {
-        err = errnoError(errno);
+    if (::mkdir(path.c_str(), 0777) != 0) {
+        int code = errno;
+        // Fine when a folder was made meanwhile, not when a file stands there.
+        if (code == EEXIST && isFolder(path)) return true;
+        err = errnoError(code);
         return false;
     }
     return true;
