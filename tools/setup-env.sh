@@ -1,6 +1,10 @@
 # Shared by test.sh and run.sh: installing what is missing, configuring both trees and
 # running Wine with the build tree's prefix and a virtual display. Sourced, not run.
 
+# The repository, also when the caller sets `root` only after sourcing (or never):
+# otherwise the prefix would land in /build-win.
+root=${root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+
 GRIDMATE_PACKAGES="cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev \
 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
 mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick"
@@ -37,6 +41,9 @@ configure_windows() {
 export WINEPREFIX="$root/build-win/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine spells file names for Linux in the charset of the locale: under a plain C
+# locale a name with an accent cannot even be created. The ANSI code page stays 1252.
+export LC_ALL=C.UTF-8
 
 # The prefix is made once; without a window manager Wine would wait 2 s each time a
 # window is hidden, which the "Managed" setting removes.

@@ -18,7 +18,26 @@ void Pitboard::connectEvents() {
     cmdPath->onClick = [this] { cmdPath_Click(); };
     txtGPLPath->onGotFocus = [this] { txtGPLPath_GotFocus(); };
     chkSaveLastPlayer->onClick = [this] { chkSaveLastPlayer_Click(); };
-    for (int i = 0; i < kSeasonCount; ++i) optSeason[i].onClick = [this] { optSeason_Click(); };
+    cboPlayer->onClick = [this] { cboPlayer_Click(); };
+    for (int16_t i = 0; i < kSeasonCount; ++i) {
+        optSeason[i].onClick = [this] { optSeason_Click(); };
+        cboHelmet[i].onClick = [this, i] { cboHelmet_Click(i); };
+        cboTeam[i].onClick = [this, i] { cboTeam_Click(i); };
+        cboLastTrack[i].onClick = [this, i] { cboLastTrack_Click(i); };
+    }
+    chkCopyDefaultSetup->onClick = [this] { chkCopyDefaultSetup_Click(); };
+    hscDetail->onChange = [this] { hscDetail_Change(); };
+    cboRast->onClick = [this] { cboRast_Click(); };
+    chkForceFullscreen4NonD3D->onClick = [this] { chkForceFullscreen4NonD3D_Click(); };
+    chkSaveRasterizer->onClick = [this] { chkSaveRasterizer_Click(); };
+    chkSteerHack->onClick = [this] { chkSteerHack_Click(); };
+    for (int16_t i = 0; i < 2; ++i) {
+        chkWing[i].onClick = [this, i] { chkWing_Click(i); };
+        hscWingAngle[i].onChange = [this, i] { hscWingAngle_Change(i); };
+    }
+    chkSetWingMax15->onClick = [this] { chkSetWingMax15_Click(); };
+    cmdSaveWing4Track->onClick = [this] { cmdSaveWing4Track_Click(); };
+    cmdLoadWing4Track->onClick = [this] { cmdLoadWing4Track_Click(); };
 }
 
 int16_t Pitboard::currentSeason() const {
@@ -27,11 +46,17 @@ int16_t Pitboard::currentSeason() const {
     return -1;
 }
 
-// The season switch: only the current season's panel is visible.
+// The season switch: only the current season's panel is visible, and the detail-bias
+// slider follows the season's player file unless the options are out of sight.
 void Pitboard::optSeason_Click() {
+    bool remembered = blnUpdating;
     int16_t current = currentSeason();
-    if (current < 0) return;
-    for (int i = 0; i < kSeasonCount; ++i) fraSeason[i].setVisible(i == current);
+    if (current >= 0)
+        for (int i = 0; i < kSeasonCount; ++i) fraSeason[i].setVisible(i == current);
+    if (collapsed()) return;
+    blnUpdating = true;
+    if (current >= 0) showDetailBias(current);
+    blnUpdating = remembered;
 }
 
 bool Pitboard::Form_Load() {
@@ -83,7 +108,10 @@ bool Pitboard::Form_Load() {
 
 void Pitboard::ReloadGPLFolder() {
     blnUpdating = true;
+    blnLoadPlayers();
+    LoadGraphicsOptions();
     txtGPLPath->setText(strGPLPath);
+    if (chkAutoLoadWing4Track->checked() && optSeason[2].selected()) cmdLoadWing4Track_Click();
     blnUpdating = false;
 }
 

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/control_array.h"
 #include "app/settings.h"
+#include "core/game/rasterizers.h"
 #include "ui/controls.h"
 
 namespace gridmate::app {
@@ -41,13 +43,57 @@ public:
     void txtGPLPath_GotFocus();
     void optSeason_Click();
 
+    // Players and their season files.
+    bool blnLoadPlayers();
+    void cboPlayer_Click();
+    void SelectLastTracks();
+    void cboHelmet_Click(int16_t Index);
+    void cboTeam_Click(int16_t Index);
+    void cboLastTrack_Click(int16_t Index);
+    void chkCopyDefaultSetup_Click();
+    int32_t lngSetHelmet(int16_t Index, int32_t lngHelmet);
+    int32_t lngSetTeam(int16_t Index, int32_t lngTeam);
+    int32_t lngSetDetailBias(int16_t Index, int32_t lngDetailBias);
+    int32_t lngGetDetailBias(int16_t Index);
+    int32_t lngSetLastPlayer(const std::string& vstrLastPlayer);
+
+    // Detail bias, rasterizers, full screen and the steering override.
+    void hscDetail_Change();
+    void RefreshPlayerGraphics();
+    void GetRasterizers();
+    std::string strGetLastRast();
+    int32_t lngSetRasterizer(const std::string& vstrRastFilename);
+    void cboRast_Click();
+    void chkForceFullscreen4NonD3D_Click();
+    void chkSaveRasterizer_Click();
+    bool LoadGraphicsOptions();
+    void chkSteerHack_Click();
+
+    // The 1969 wings.
+    int32_t lngSetWingAngle(int16_t Index, int32_t lngAngle);
+    int32_t lngSetWing(int16_t Index, int32_t lngInstalled);
+    bool blnGetWings();
+    void hscWingAngle_Change(int16_t Index);
+    void chkWing_Click(int16_t Index);
+    void chkSetWingMax15_Click();
+    void cmdSaveWing4Track_Click();
+    void cmdLoadWing4Track_Click();
+
     // The season whose option is selected and enabled, first in index order; -1 if none.
     int16_t currentSeason() const;
     bool collapsed() const { return form_.width() == kCollapsedWidth; }
+    // The selected player's folder name, or "" when no player is selected.
+    std::string selectedPlayer() const;
+    // The folder of the program itself (where tarmac.ini and "myset" lie).
+    std::string programFolder() const;
+    int32_t PlayerCount() const { return static_cast<int32_t>(Players.size()); }
 
     // State shared by the window's operations.
     bool blnUpdating = false;
     std::string strGPLPath;
+    std::vector<std::string> Players;  // index-aligned with cboPlayer
+    std::vector<RastEntry> RastList;   // index-aligned with cboRast
+    int32_t lngRastType = 0;
 
 private:
     ui::Window form_;
@@ -56,6 +102,11 @@ private:
     void createControls();
     void connectEvents();
     void restoreWindowPosition();
+    void showPlayerSeason(int16_t season);
+    void fallBackToAvailableSeason();
+    void copyDefaultSetups(const std::string& track);
+    void showDetailBias(int16_t season);
+    void applyFullScreenRule();
 
 public:
     // The controls, named as the window knows them, created in tab order (top to

@@ -47,6 +47,8 @@ void Pitboard::Form_QueryUnload() {
     settings_.SetSetting("SetWingMax15", flag(*chkSetWingMax15));
     settings_.SetSetting("ForceFullScreen4NonD3D", flag(*chkForceFullscreen4NonD3D));
     settings_.SetSetting("SaveLastRast", flag(*chkSaveRasterizer));
+    std::string player = selectedPlayer();
+    if (chkSaveLastPlayer->checked() && !player.empty()) lngSetLastPlayer(player);
     settings_.SetSetting("SaveLastPlayer", flag(*chkSaveLastPlayer));
     int16_t current = currentSeason();
     if (current >= 0) settings_.SetSetting("mod", season(current).code);

@@ -1,5 +1,6 @@
 #include "platform/code_pages.h"
 #include "platform/posix/file_system_posix.h"
+#include "platform/posix/profile_text.h"
 #include "platform/posix/ui_posix.h"
 
 namespace gridmate::platform {
@@ -8,10 +9,12 @@ Platform nativePlatform() {
     static PosixFileSystem fileSystem;
     static SingleByteCodePage codePage;
     static ConsoleUi ui;
+    static TextProfile profile;
     Platform p;
     p.fileSystem = &fileSystem;
     p.codePage = &codePage;
     p.ui = &ui;
+    p.profile = &profile;
     return p;
 }
 

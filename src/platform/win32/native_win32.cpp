@@ -1,5 +1,6 @@
 #include "platform/win32/code_page_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/profile_win32.h"
 #include "platform/win32/ui_win32.h"
 
 namespace gridmate::platform {
@@ -8,10 +9,12 @@ Platform nativePlatform() {
     static Win32FileSystem fileSystem;
     static Win32CodePage codePage;
     static Win32Ui ui;
+    static Win32Profile profile;
     Platform p;
     p.fileSystem = &fileSystem;
     p.codePage = &codePage;
     p.ui = &ui;
+    p.profile = &profile;
     return p;
 }
 
