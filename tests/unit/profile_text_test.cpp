@@ -1,7 +1,8 @@
+#include "platform/posix/profile_text.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/posix/profile_document.h"
-#include "platform/posix/profile_text.h"
 #include "support/temp_folder.h"
 
 using namespace gridmate::platform;
@@ -34,8 +35,9 @@ TEST_F(TextProfileTest, NamesMatchWithoutAsciiCaseAndBlanksAroundThem) {
 }
 
 TEST_F(TextProfileTest, MatchingQuotesAreDroppedOthersKept) {
-    auto f = file("[S]\r\na=\"x y\"\r\nb='q'\r\nc=\"\r\nd=\"\"\r\ne=\"abc\r\nf=\"ab'\r\n"
-                  "g= \" s \" \r\nh=\"a\"b\"\r\n");
+    auto f = file(
+        "[S]\r\na=\"x y\"\r\nb='q'\r\nc=\"\r\nd=\"\"\r\ne=\"abc\r\nf=\"ab'\r\n"
+        "g= \" s \" \r\nh=\"a\"b\"\r\n");
     EXPECT_EQ(profile.getString(f, "S", "a", ""), "x y");
     EXPECT_EQ(profile.getString(f, "S", "b", ""), "q");
     EXPECT_EQ(profile.getString(f, "S", "c", ""), "\"");
@@ -88,8 +90,7 @@ TEST_F(TextProfileTest, HeadersAreTheTextUpToTheLastBracket) {
 
 TEST_F(TextProfileTest, SectionListsLeaveOutCommentsAndRepeatedNamelessLines) {
     auto f = file("[S]\r\n;c=1\r\n#h=2\r\n ; d\r\nk=1 ; tail\r\nbare\r\n=v\r\n = w\r\nk2='q'\r\n");
-    EXPECT_EQ(profile.getSection(f, "S"),
-              (Lines{"#h=2", "k=1 ; tail", "bare", "=v", "k2='q'"}));
+    EXPECT_EQ(profile.getSection(f, "S"), (Lines{"#h=2", "k=1 ; tail", "bare", "=v", "k2='q'"}));
     EXPECT_EQ(profile.getString(f, "S", "", "d"), "v");
     EXPECT_EQ(profile.getString(f, "S", ";c", "d"), "1");  // a comment is still a key to a read
     // A section read, unlike a key read, does not trim the name it is given.
@@ -178,8 +179,9 @@ TEST_F(TextProfileTest, WritingASectionEmptiesEveryNamesakeAndFillsTheFirst) {
 }
 
 TEST_F(TextProfileTest, ASectionCopiesToAnotherNameThroughItsLines) {
-    auto f = file("[Season]\r\nnumEvents=2\r\n[Event1]\r\nname=Monaco\r\n"
-                  "[Event2]\r\nname=\"Spa\"\r\nday=4\r\n");
+    auto f = file(
+        "[Season]\r\nnumEvents=2\r\n[Event1]\r\nname=Monaco\r\n"
+        "[Event2]\r\nname=\"Spa\"\r\nday=4\r\n");
     EXPECT_TRUE(profile.writeSection(f, "Event1", profile.getSection(f, "Event2")));
     EXPECT_TRUE(profile.writeString(f, "Event2", std::nullopt, std::nullopt));
     EXPECT_EQ(readBytes(f), "[Season]\r\nnumEvents=2\r\n[Event1]\r\nname=\"Spa\"\r\nday=4\r\n");

@@ -51,10 +51,14 @@ void PrintTo(const Script& script, std::ostream* os) { *os << script.name; }
 std::string visible(const std::string& bytes) {
     std::string out;
     for (unsigned char c : bytes) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\\') out += "\\\\";
-        else if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\\')
+            out += "\\\\";
+        else if (c >= 0x20 && c < 0x7F)
+            out += static_cast<char>(c);
         else {
             char hex[8];
             std::snprintf(hex, sizeof hex, "\\x%02X", c);
@@ -73,8 +77,9 @@ std::string transcript(Profile& profile, const Script& script) {
     for (const Step& step : script.steps) {
         switch (step.kind) {
             case Step::Get:
-                out += "get [" + visible(profile.getString(file, step.section, *step.key,
-                                                          *step.value)) + "]\n";
+                out += "get [" +
+                       visible(profile.getString(file, step.section, *step.key, *step.value)) +
+                       "]\n";
                 break;
             case Step::GetSection:
                 out += "section";
@@ -83,8 +88,8 @@ std::string transcript(Profile& profile, const Script& script) {
                 out += "\n";
                 break;
             case Step::Put:
-                out += "put " + std::to_string(profile.writeString(file, step.section, step.key,
-                                                                   step.value));
+                out += "put " + std::to_string(
+                                    profile.writeString(file, step.section, step.key, step.value));
                 out += " file [" + visible(readBytes(file)) + "]\n";
                 break;
             case Step::PutSection:
@@ -128,9 +133,9 @@ std::vector<Script> scripts() {
         {"QuotedValues",
          "[S]\r\na=\"x y\"\r\nb='q'\r\nc=\"\r\nd=\"\"\r\ne=\"abc\r\nf=\"ab'\r\ng= \" s \" \r\n"
          "h=\"a\"b\"\r\ni=''\r\n",
-         {get("S", "a"), get("S", "b"), get("S", "c"), get("S", "d"), get("S", "e"),
-          get("S", "f"), get("S", "g"), get("S", "h"), get("S", "i"), section("S"),
-          put("S", "a", "\"new\""), get("S", "a")}},
+         {get("S", "a"), get("S", "b"), get("S", "c"), get("S", "d"), get("S", "e"), get("S", "f"),
+          get("S", "g"), get("S", "h"), get("S", "i"), section("S"), put("S", "a", "\"new\""),
+          get("S", "a")}},
         {"BlanksAroundEquals",
          "[S]\r\n  a = 1 \r\n\tb\t=\t2\t\r\nc=  x y  \r\n",
          {get("S", "a"), get("S", "b"), get("S", "c"), section("S"), put("S", "d", "4")}},
@@ -148,13 +153,12 @@ std::vector<Script> scripts() {
           section("S")}},
         {"DuplicateKeys",
          "[S]\r\na=1\r\na=2\r\nA=3\r\n",
-         {get("S", "a"), section("S"), put("S", "a", "9"), get("S", "A"),
-          deleteKey("S", "a"), get("S", "a")}},
+         {get("S", "a"), section("S"), put("S", "a", "9"), get("S", "A"), deleteKey("S", "a"),
+          get("S", "a")}},
         {"NamesDifferingInCase",
          "[Event1]\r\nTrackDirectory=monza\r\n",
          {get("EVENT1", "trackdirectory"), get("event1", "TRACKDIRECTORY"),
-          put("eVeNt1", "trackDIRECTORY", "spa"), put("EVENT1", "Name", "x"),
-          section("event1")}},
+          put("eVeNt1", "trackDIRECTORY", "spa"), put("EVENT1", "Name", "x"), section("event1")}},
         {"EmptyValues",
          "[S]\r\nk=\r\nj=   \r\n",
          {get("S", "k"), get("S", "j"), section("S"), put("S", "n", ""), put("S", "k", ""),
@@ -165,8 +169,8 @@ std::vector<Script> scripts() {
           deleteSection("S"), deleteSection("")}},
         {"DeleteKey",
          "[S]\r\na=1\r\nb=2\r\n[s]\r\nc=3\r\n",
-         {deleteKey("S", "A"), deleteKey("S", "c"), deleteKey("S", "zz"),
-          deleteKey("S", "b"), section("S")}},
+         {deleteKey("S", "A"), deleteKey("S", "c"), deleteKey("S", "zz"), deleteKey("S", "b"),
+          section("S")}},
         {"DeleteNothingKeepsTheFile",
          "[S]\nk = v\n",
          {deleteKey("S", "x"), deleteKey("T", "k"), deleteSection("T"), put("s", "K", "v"),
@@ -181,8 +185,9 @@ std::vector<Script> scripts() {
          std::nullopt,
          {get("S", "k", "fallback"), section("S"), deleteKey("S", "k"), deleteSection("S"),
           putSection("S", {}), putSection("S", {"bare"})}},
-        {"MissingFileWriteCreatesIt", std::nullopt, {put("Season", "numEvents", "3"),
-                                                     get("season", "NUMEVENTS")}},
+        {"MissingFileWriteCreatesIt",
+         std::nullopt,
+         {put("Season", "numEvents", "3"), get("season", "NUMEVENTS")}},
         {"MissingFileSectionWriteCreatesIt",
          std::nullopt,
          {putSection("Event1", {"name=Monza", "day=3"}), section("EVENT1")}},
@@ -259,8 +264,7 @@ std::vector<Script> scripts() {
          schedule(4),
          {put("Season", "numEvents", "3"), section("Event3"),
           putSection("Event2", {"name=Grand Prix 3", "shortname=GP3", "trackDirectory=track3",
-                                "month=4", "day=3", "numberOfLaps=43",
-                                "startingGrid=\"2 2 2\""}),
+                                "month=4", "day=3", "numberOfLaps=43", "startingGrid=\"2 2 2\""}),
           putSection("Event3", {"name=Grand Prix 4", "shortname=GP4", "trackDirectory=track4"}),
           deleteSection("Event4"), get("Event3", "name"), get("Event4", "name")}},
     };
@@ -282,8 +286,8 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ProfileDifferential, ::testing::ValuesIn(scrip
 TEST(Win32Profile, ReadsValuesAndSectionsWholeAtEveryLength) {
     TempFolder folder("profile-len");
     Win32Profile profile;
-    for (size_t n : {254u, 255u, 256u, 1021u, 1022u, 1023u, 1024u, 1025u, 2046u, 2047u,
-                     2048u, 5000u}) {
+    for (size_t n :
+         {254u, 255u, 256u, 1021u, 1022u, 1023u, 1024u, 1025u, 2046u, 2047u, 2048u, 5000u}) {
         std::string value = longText(n);
         std::string file = folder.write(std::to_string(n) + ".ini",
                                         "[S]\r\nk=" + value + "\r\nq=\"" + value + "\"\r\n");

@@ -12,9 +12,7 @@ constexpr std::string_view kUtf8Marker = "\xEF\xBB\xBF";
 
 // The blanks the profile functions trim: the C blanks and the old end-of-file mark
 // (Ctrl+Z) that DOS editors left behind. A no-break space (0xA0) is kept.
-bool isBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
-}
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
 
 std::string_view trimLeft(std::string_view s) {
     size_t i = 0;
@@ -116,7 +114,8 @@ ProfileDocument ProfileDocument::load(const std::string& path) {
 
 void ProfileDocument::reindex() {
     index_.clear();
-    for (size_t i = 0; i < sections_.size(); ++i) index_.try_emplace(lowerAscii(sections_[i].name), i);
+    for (size_t i = 0; i < sections_.size(); ++i)
+        index_.try_emplace(lowerAscii(sections_[i].name), i);
 }
 
 ProfileDocument::Section* ProfileDocument::findSection(std::string_view name) {

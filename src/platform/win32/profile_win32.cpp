@@ -20,8 +20,8 @@ std::string Win32Profile::getString(const std::string& file, const std::string& 
     std::string buffer(kFirstBufferSize, '\0');
     for (;;) {
         DWORD size = static_cast<DWORD>(buffer.size());
-        DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(),
-                                           buffer.data(), size, file.c_str());
+        DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer.data(),
+                                           size, file.c_str());
         if (!mayBeCut(n, size)) return buffer.substr(0, n);
         buffer.assign(buffer.size() * 2, '\0');
     }
