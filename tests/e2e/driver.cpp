@@ -147,14 +147,20 @@ RECT windowRect(HWND window) {
 int rectWidth(const RECT& r) { return r.right - r.left; }
 int rectHeight(const RECT& r) { return r.bottom - r.top; }
 
-int screenDpi() {
+// GetDpiForWindow exists from Windows 10 on; older systems have one DPI for all.
+int windowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow)
+        if (UINT dpi = getDpiForWindow(window)) return int(dpi);
     HDC screen = GetDC(nullptr);
     int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
 }
 
-int twipsToPixels(int twips) { return MulDiv(twips, screenDpi(), 1440); }
+int twipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
 int comboCount(HWND combo) { return int(sendA(combo, CB_GETCOUNT, 0, 0)); }
 

@@ -55,10 +55,11 @@ RECT windowRect(HWND window);
 int rectWidth(const RECT& r);
 int rectHeight(const RECT& r);
 
-// Dots per inch of the screen the program draws on (it does not scale per monitor).
-int screenDpi();
-// A length the program states in twips, as it must appear in pixels on this screen.
-int twipsToPixels(int twips);
+// Dots per inch of the window (its monitor's, where the system knows it), else of the
+// screen.
+int windowDpi(HWND window);
+// A length the program states in twips, as it must appear in pixels at `dpi`.
+int twipsToPixels(int twips, int dpi);
 
 // Combo boxes. Item texts travel as UTF-16 between processes under Wine, whatever
 // function asks, so they are read wide and converted to the ANSI code page.

@@ -35,8 +35,8 @@ TEST_F(FirstStart, PickedExecutableNamesTheGameFolderAndTheWindowOpensCollapsedO
 
     EXPECT_EQ(setting("path"), game);
     RECT r = windowRect(window);
-    EXPECT_TRUE(pixelsMatchTwips(rectWidth(r), 4545));
-    EXPECT_TRUE(pixelsMatchTwips(rectHeight(r), 5175));
+    EXPECT_TRUE(pixelsMatchTwips(window, rectWidth(r), 4545));
+    EXPECT_TRUE(pixelsMatchTwips(window, rectHeight(r), 5175));
     EXPECT_EQ(text(controlOf(window, IDC_cmdDetail)), ">>>");
     EXPECT_EQ(text(controlOf(window, IDC_txtGPLPath)), game);
     EXPECT_TRUE(isChecked(controlOf(window, IDC_optSeason + 0)));

@@ -121,12 +121,13 @@ std::string GridmateCase::saveArtefact(HWND window, const std::string& name) con
     return path;
 }
 
-::testing::AssertionResult pixelsMatchTwips(int pixels, int twips) {
-    int expected = twipsToPixels(twips);
+::testing::AssertionResult pixelsMatchTwips(HWND window, int pixels, int twips) {
+    int dpi = windowDpi(window);
+    int expected = twipsToPixels(twips, dpi);
     if (std::abs(pixels - expected) <= 1) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-           << pixels << " px, but " << twips << " twips are " << expected << " px at "
-           << screenDpi() << " dpi";
+           << pixels << " px, but " << twips << " twips are " << expected << " px at " << dpi
+           << " dpi";
 }
 
 std::string describeWindows(DWORD processId) {

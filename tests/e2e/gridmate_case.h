@@ -64,8 +64,9 @@ protected:
     std::vector<std::unique_ptr<Process>> processes;  // last member: ended first
 };
 
-// The outer size of a window matches twips within one pixel of rounding.
-::testing::AssertionResult pixelsMatchTwips(int pixels, int twips);
+// A length or an edge of `window` in pixels matches twips at the window's DPI, within
+// one pixel of rounding.
+::testing::AssertionResult pixelsMatchTwips(HWND window, int pixels, int twips);
 // What the process shows on the screen, for failure messages.
 std::string describeWindows(DWORD processId);
 

@@ -21,8 +21,8 @@ protected:
         HWND ownOptions = controlOf(window, IDC_fraTarmacOptions);
         if (!detail || !gplOptions || !ownOptions) return "controls missing";
         int width = rectWidth(windowRect(window));
-        std::string twips = pixelsMatchTwips(width, kCollapsed)  ? "4545"
-                            : pixelsMatchTwips(width, kExpanded) ? "8070"
+        std::string twips = pixelsMatchTwips(window, width, kCollapsed)  ? "4545"
+                            : pixelsMatchTwips(window, width, kExpanded) ? "8070"
                                                                  : std::to_string(width) + " px";
         return twips + " " + text(detail) + " frames " +
                (IsWindowEnabled(gplOptions) ? "on" : "off") + "/" +
@@ -71,8 +71,8 @@ TEST_F(WindowPosition, StoredPositionInTwipsPlacesTheWindowAndIsWrittenBack) {
     HWND window = waitForMainWindow(gridmate);
     ASSERT_TRUE(window);
     RECT r = windowRect(window);
-    EXPECT_TRUE(pixelsMatchTwips(r.left, 1500));
-    EXPECT_TRUE(pixelsMatchTwips(r.top, 1200));
+    EXPECT_TRUE(pixelsMatchTwips(window, r.left, 1500));
+    EXPECT_TRUE(pixelsMatchTwips(window, r.top, 1200));
     EXPECT_TRUE(isChecked(controlOf(window, IDC_chkSaveWindowPosition)));
 
     ASSERT_TRUE(closeAndWaitForExit(gridmate, window));
@@ -87,8 +87,8 @@ TEST_F(WindowPosition, PositionBeyondTheRightEdgeIsPulledBackToTheScreenEdge) {
     ASSERT_TRUE(window);
     RECT r = windowRect(window);
     EXPECT_NEAR(r.right, GetSystemMetrics(SM_CXSCREEN), 1);
-    EXPECT_TRUE(pixelsMatchTwips(rectWidth(r), kCollapsed));
-    EXPECT_TRUE(pixelsMatchTwips(r.top, 1200));
+    EXPECT_TRUE(pixelsMatchTwips(window, rectWidth(r), kCollapsed));
+    EXPECT_TRUE(pixelsMatchTwips(window, r.top, 1200));
     closeAndWaitForExit(gridmate, window);
 }
 
@@ -118,7 +118,7 @@ TEST_F(Screenshot, CollapsedAndExpandedWindowsAreKeptAsPictures) {
     expectPicture(saveArtefact(window, "main_window_collapsed"), window);
 
     click(controlOf(window, IDC_cmdDetail));
-    EXPECT_TRUE(pixelsMatchTwips(rectWidth(windowRect(window)), kExpanded));
+    EXPECT_TRUE(pixelsMatchTwips(window, rectWidth(windowRect(window)), kExpanded));
     expectPicture(saveArtefact(window, "main_window_expanded"), window);
     closeAndWaitForExit(gridmate, window);
 }
