@@ -3,16 +3,17 @@
 namespace gridmate::test {
 
 namespace {
-platform::Platform withUi(platform::Ui& ui) {
+platform::Platform scripted(platform::Ui& ui, platform::VersionInfo& versions) {
     platform::Platform p;
     p.ui = &ui;
+    p.versionInfo = &versions;
     return p;
 }
 }  // namespace
 
 AppFixture::AppFixture()
     : temp("gm-app"),
-      scopedPlatform(withUi(ui)),
+      scopedPlatform(scripted(ui, versions)),
       game(temp.folder("gpl")),
       settingsFile(temp.file("program/tarmac.ini")),
       settings(settingsFile) {

@@ -10,6 +10,7 @@
 #include "app/pitboard.h"
 #include "app/settings.h"
 #include "platform/platform.h"
+#include "support/game_builder.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -32,8 +33,10 @@ protected:
 
     TempFolder temp;
     ScriptedUi ui;
+    FakeVersionInfo versions;
     platform::ScopedPlatform scopedPlatform;
     std::string game;           // the game folder
+    GameBuilder gameFiles{temp, "gpl"};
     std::string settingsFile;   // tarmac.ini beside the "program"
     app::Settings settings;
     std::unique_ptr<app::Pitboard> pitboard;

