@@ -7,7 +7,7 @@ root=${root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 
 GRIDMATE_PACKAGES="cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev \
 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick"
+mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick x11-utils"
 
 install_missing() {
     local missing=()

@@ -1,0 +1,67 @@
+#!/bin/bash
+# Builds Gridmate and opens it on the demo game folder.
+#
+# With a display (DISPLAY set) the program opens there and runs until it is closed.
+# Without one it runs on a virtual display, a screenshot of its window is saved as
+# build-win/demo/gridmate.png, and the program is ended.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cd "$root"
+# shellcheck source=tools/setup-env.sh
+source tools/setup-env.sh
+
+caption="Gridmate 1.0.9"
+demo="$root/build-win/demo"
+
+install_missing
+configure_windows
+cmake --build build-win -j2 --target gridmate
+
+# A fresh copy of the demo game every run, so the repository's files never change.
+rm -rf "$demo/gpl"
+mkdir -p "$demo"
+cp -r demo/gpl "$demo/gpl"
+cp build-win/gridmate.exe "$demo/"
+
+init_wine_prefix
+
+# The program's settings name the staged game folder as Windows sees it.
+write_settings() {
+    local game
+    game=$(winepath -w "$demo/gpl" 2>/dev/null)
+    printf '[gridmate]\r\npath=%s\r\n' "$game" >"$demo/tarmac.ini"
+}
+
+if [ -n "${DISPLAY:-}" ]; then
+    write_settings
+    cd "$demo"
+    exec wine gridmate.exe
+fi
+
+# The window appears under its caption in the X window tree.
+wait_for_window() {
+    local i
+    for i in $(seq 1 300); do
+        xwininfo -root -tree 2>/dev/null | grep -qF "\"$caption\"" && return 0
+        kill -0 "$1" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# The display comes first: Wine's services start with the first Wine program (winepath
+# here), and the program's windows can only appear on the display those services know.
+start_display
+trap 'wineserver -k 2>/dev/null || true; stop_display' EXIT
+write_settings
+(cd "$demo" && exec wine gridmate.exe </dev/null >/dev/null 2>&1) &
+program=$!
+if ! wait_for_window "$program"; then
+    echo "Gridmate's window did not appear within 30 s" >&2
+    exit 1
+fi
+sleep 1  # let the window finish painting
+import -window root "$demo/gridmate.png"
+echo "$demo/gridmate.png"
+kill "$program" 2>/dev/null || true

@@ -1,0 +1,38 @@
+// The tooltips of one window: a single tooltip control with one tool per control that
+// has a text. The tool subclasses its control, so no mouse relaying is needed.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <unordered_set>
+
+namespace gridmate::win32 {
+
+class Tooltips {
+public:
+    Tooltips() = default;
+    ~Tooltips();
+    Tooltips(const Tooltips&) = delete;
+    Tooltips& operator=(const Tooltips&) = delete;
+
+    // Creates the tooltip control, owned by `owner` (and destroyed with it).
+    void create(HWND owner);
+    HWND handle() const { return window_; }
+
+    // Shows `text` over `control`; an empty text removes the control's tip.
+    void set(HWND control, const std::string& text);
+    // The control's current tip, empty when it has none.
+    std::string text(HWND control) const;
+    void forget(HWND control);
+
+private:
+    TOOLINFOA toolFor(HWND control) const;
+
+    HWND window_ = nullptr;
+    std::unordered_set<HWND> tools_;
+};
+
+}  // namespace gridmate::win32
