@@ -1,6 +1,7 @@
 #include "e2e/gridmate_case.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 #include "e2e/dialogs.h"
@@ -23,9 +24,26 @@ GridmateCase::GridmateCase() {
     game = makeGameFolder(temp, "game");
 }
 
+namespace {
+
+std::string failurePrefix() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string("failed-") + info->test_suite_name() + "." + info->name() + "-";
+}
+
+}  // namespace
+
+// Pictures of an earlier failure of this case would pass for this run's.
+void GridmateCase::SetUp() {
+    std::error_code ec;
+    const std::string prefix = failurePrefix();
+    for (const auto& entry : std::filesystem::directory_iterator(config().artefacts, ec))
+        if (entry.path().filename().string().rfind(prefix, 0) == 0)
+            std::filesystem::remove(entry.path(), ec);
+}
+
 void GridmateCase::TearDown() {
     if (!HasFailure()) return;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     int n = 0;
     for (const auto& process : processes) {
         if (!process->running()) continue;
@@ -33,8 +51,7 @@ void GridmateCase::TearDown() {
                   << describeWindows(process->id()) << "\n";
         for (HWND window : topLevelWindows(process->id()))
             if (IsWindowVisible(window))
-                saveArtefact(window, std::string("failed-") + info->test_suite_name() + "." +
-                                         info->name() + "-" + std::to_string(++n));
+                saveArtefact(window, failurePrefix() + std::to_string(++n));
     }
 }
 
@@ -109,8 +126,8 @@ std::optional<DWORD> GridmateCase::waitForExitWithoutWindow(const Process& proce
                                                             bool& windowSeen) {
     windowSeen = false;
     waitUntil([&] {
-        if (findShownWindow(process.id(), kCaption)) windowSeen = true;
-        return !process.running();
+        windowSeen = findShownWindow(process.id(), kCaption) != nullptr;
+        return windowSeen || !process.running();
     });
     return process.waitForExit(milliseconds(0));
 }

@@ -28,6 +28,7 @@ constexpr const char* kFolderDialogTitle = "Select your GPL.exe";
 class GridmateCase : public ::testing::Test {
 protected:
     GridmateCase();
+    void SetUp() override;
     void TearDown() override;
 
     std::string settingsFile() const { return programFolder + "\\tarmac.ini"; }
@@ -50,8 +51,8 @@ protected:
     // Closes the window as its close box does; true once the program has ended with
     // exit code 0.
     bool closeAndWaitForExit(const Process& process, HWND window);
-    // Waits until the process has ended, watching that it never shows its main window.
-    // Returns the exit code (nullopt: still running) and sets `windowSeen`.
+    // Waits until the process has ended, or has shown its main window (`windowSeen`).
+    // Returns the exit code (nullopt: still running).
     std::optional<DWORD> waitForExitWithoutWindow(const Process& process, bool& windowSeen);
 
     // The window's picture, kept as artefact `name`.bmp; returns its path.
