@@ -20,8 +20,8 @@ public:
         : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, processId)),
           size_(size) {
         if (process_)
-            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                      PAGE_READWRITE);
+            address_ =
+                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     }
     ~RemoteBuffer() {
         if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
@@ -101,7 +101,8 @@ std::string OpenFileDialog::folder() const {
 }
 
 void OpenFileDialog::typeFileName(const std::string& name) const {
-    if (HWND box = nameBox()) SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    if (HWND box = nameBox())
+        SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
 }  // namespace gridmate::e2e

@@ -25,11 +25,10 @@ LRESULT sendW(HWND window, UINT message, WPARAM w, LPARAM l) {
 
 std::string ansi(const std::wstring& wide) {
     if (wide.empty()) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr,
-                                nullptr);
+    int n =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string out(size_t(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), out.data(), n, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), out.data(), n, nullptr, nullptr);
     return out;
 }
 
@@ -113,7 +112,8 @@ std::string className(HWND window) {
 std::string text(HWND window) {
     LRESULT length = sendA(window, WM_GETTEXTLENGTH, 0, 0);
     std::string buffer(size_t(length) + 1, '\0');
-    LRESULT copied = sendA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    LRESULT copied =
+        sendA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     buffer.resize(size_t(std::clamp<LRESULT>(copied, 0, length)));
     return buffer;
 }
@@ -170,7 +170,8 @@ std::string comboItem(HWND combo, int index) {
     LRESULT length = sendW(combo, CB_GETLBTEXTLEN, WPARAM(index), 0);
     if (length == CB_ERR) return {};
     std::wstring buffer(size_t(length) + 1, L'\0');
-    LRESULT copied = sendW(combo, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
+    LRESULT copied =
+        sendW(combo, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
     buffer.resize(size_t(std::clamp<LRESULT>(copied, 0, length)));
     return ansi(buffer);
 }
@@ -179,6 +180,22 @@ void selectComboItem(HWND combo, int index) {
     sendA(combo, CB_SETCURSEL, WPARAM(index), 0);
     sendA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
           reinterpret_cast<LPARAM>(combo));
+}
+
+void scroll(HWND bar, int request) {
+    UINT message = (GetWindowLongA(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+    HWND owner = GetParent(bar);
+    sendA(owner, message, MAKEWPARAM(request, 0), reinterpret_cast<LPARAM>(bar));
+    sendA(owner, message, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
+}
+
+int scrollPosition(HWND bar) { return int(sendA(bar, SBM_GETPOS, 0, 0)); }
+
+std::pair<int, int> selection(HWND edit) {
+    // The two positions come back as the halves of the result: no pointers to carry
+    // across processes.
+    LRESULT both = sendA(edit, EM_GETSEL, 0, 0);
+    return {int(LOWORD(both)), int(HIWORD(both))};
 }
 
 void click(HWND button) { sendA(button, BM_CLICK, 0, 0); }

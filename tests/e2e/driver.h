@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/wait.h"
@@ -68,6 +69,14 @@ int comboSelection(HWND combo);
 std::string comboItem(HWND combo, int index);
 // A selection as the user makes it: the list moves, then the owner hears of it.
 void selectComboItem(HWND combo, int index);
+
+// Scroll bars: a request (SB_LINERIGHT, SB_PAGELEFT, ...) as the control reports the
+// user's click to its owner, followed by the end of the scroll.
+void scroll(HWND bar, int request);
+int scrollPosition(HWND bar);
+
+// Edit boxes: the selected range, start and end.
+std::pair<int, int> selection(HWND edit);
 
 // A click whose handler has run when this returns.
 void click(HWND button);

@@ -12,6 +12,17 @@ namespace gridmate::e2e {
 
 constexpr const char* kPlayer = "Ann Driver";
 
+// The values of a player file, laid out as the game writes them.
+struct PlayerFields {
+    std::string helmetColor;
+    std::string team;
+    std::string lastTrackSelection;
+    std::string detailBias;
+};
+std::string playerFileText(const PlayerFields& fields);
+// The 1967 player file as the game folder starts with it.
+PlayerFields player1967();
+
 // Writes the folder at `relative` inside `temp`; returns its full path.
 std::string makeGameFolder(const test::TempFolder& temp, const std::string& relative);
 

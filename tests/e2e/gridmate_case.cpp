@@ -142,9 +142,8 @@ std::string GridmateCase::saveArtefact(HWND window, const std::string& name) con
     int dpi = windowDpi(window);
     int expected = twipsToPixels(twips, dpi);
     if (std::abs(pixels - expected) <= 1) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << pixels << " px, but " << twips << " twips are " << expected << " px at " << dpi
-           << " dpi";
+    return ::testing::AssertionFailure() << pixels << " px, but " << twips << " twips are "
+                                         << expected << " px at " << dpi << " dpi";
 }
 
 std::string describeWindows(DWORD processId) {

@@ -60,14 +60,16 @@ Image captureWindow(HWND window) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Image previous = copyScreen(window);
     Image current;
-    waitUntil([&] {
-        std::this_thread::sleep_for(milliseconds(100));
-        current = copyScreen(window);
-        bool settled = current.width == previous.width && current.height == previous.height &&
-                       current.pixels == previous.pixels;
-        previous = current;
-        return settled;
-    }, milliseconds(5000));
+    waitUntil(
+        [&] {
+            std::this_thread::sleep_for(milliseconds(100));
+            current = copyScreen(window);
+            bool settled = current.width == previous.width && current.height == previous.height &&
+                           current.pixels == previous.pixels;
+            previous = current;
+            return settled;
+        },
+        milliseconds(5000));
     return current;
 }
 

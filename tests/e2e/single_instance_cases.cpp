@@ -18,8 +18,8 @@ public:
         klass.hInstance = GetModuleHandleA(nullptr);
         klass.lpszClassName = "GridmateE2eCover";
         RegisterClassA(&klass);
-        window_ = CreateWindowExA(0, klass.lpszClassName, "cover", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  800, 600, nullptr, nullptr, klass.hInstance, nullptr);
+        window_ = CreateWindowExA(0, klass.lpszClassName, "cover", WS_OVERLAPPEDWINDOW, 0, 0, 800,
+                                  600, nullptr, nullptr, klass.hInstance, nullptr);
         ShowWindow(window_, SW_SHOWNORMAL);
         SetForegroundWindow(window_);
     }

@@ -21,9 +21,10 @@ protected:
         HWND ownOptions = controlOf(window, IDC_fraTarmacOptions);
         if (!detail || !gplOptions || !ownOptions) return "controls missing";
         int width = rectWidth(windowRect(window));
-        std::string twips = pixelsMatchTwips(window, width, kCollapsed)  ? "4545"
-                            : pixelsMatchTwips(window, width, kExpanded) ? "8070"
-                                                                 : std::to_string(width) + " px";
+        std::string twips = pixelsMatchTwips(window, width, kCollapsed) ? "4545"
+                            : pixelsMatchTwips(window, width, kExpanded)
+                                ? "8070"
+                                : std::to_string(width) + " px";
         return twips + " " + text(detail) + " frames " +
                (IsWindowEnabled(gplOptions) ? "on" : "off") + "/" +
                (IsWindowEnabled(ownOptions) ? "on" : "off");
