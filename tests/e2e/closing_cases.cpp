@@ -26,7 +26,7 @@ std::string untouchedOptions() {
 
 TEST_F(Closing, FirstStartThenCloseWritesEveryOptionAfterThePath) {
     Process& gridmate = start();
-    auto dialog = OpenFileDialog::waitFor(gridmate.id(), kFolderDialogTitle);
+    auto dialog = OpenFileDialog::waitFor(gridmate, kFolderDialogTitle);
     ASSERT_TRUE(dialog) << "shown: " << describeWindows(gridmate.id());
     dialog->typeFileName(game + "\\gpl.exe");
     ASSERT_TRUE(dialog->ok());

@@ -65,11 +65,12 @@ bool pressButton(HWND dialog, int id) {
     return button != nullptr;
 }
 
-std::optional<OpenFileDialog> OpenFileDialog::waitFor(DWORD processId, const std::string& title) {
+std::optional<OpenFileDialog> OpenFileDialog::waitFor(const Process& process,
+                                                      const std::string& title) {
     HWND found = nullptr;
     waitUntil([&] {
-        found = findShownWindow(processId, title, kDialogClass);
-        return found && control(found, cmb13);
+        found = findShownWindow(process.id(), title, kDialogClass);
+        return (found && control(found, cmb13)) || !process.running();
     });
     if (!found || !control(found, cmb13)) return std::nullopt;
     return OpenFileDialog(found);

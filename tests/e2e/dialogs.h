@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "e2e/driver.h"
+
 namespace gridmate::e2e {
 
 struct MessageBoxView {
@@ -24,8 +26,9 @@ bool pressButton(HWND dialog, int id);
 // The Explorer-style open-file dialog.
 class OpenFileDialog {
 public:
-    // The process's open-file dialog with this title, once it is shown.
-    static std::optional<OpenFileDialog> waitFor(DWORD processId, const std::string& title);
+    // The process's open-file dialog with this title, once it is shown; nullopt when
+    // it does not come or the process ends first.
+    static std::optional<OpenFileDialog> waitFor(const Process& process, const std::string& title);
 
     HWND window() const { return window_; }
     std::string title() const;

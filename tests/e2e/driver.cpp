@@ -103,6 +103,13 @@ HWND findShownWindow(DWORD processId, const std::string& caption, const std::str
     return nullptr;
 }
 
+std::vector<HWND> shownWindowsCaptioned(const std::string& caption) {
+    std::vector<HWND> found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT))
+        if (IsWindowVisible(window) && text(window) == caption) found.push_back(window);
+    return found;
+}
+
 std::string className(HWND window) {
     char name[256] = {};
     int n = GetClassNameA(window, name, sizeof name);

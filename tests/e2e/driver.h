@@ -40,6 +40,9 @@ std::vector<HWND> topLevelWindows(DWORD processId);
 HWND findShownWindow(DWORD processId, const std::string& caption,
                      const std::string& className = "");
 
+// Shown top-level windows of any process with exactly this caption.
+std::vector<HWND> shownWindowsCaptioned(const std::string& caption);
+
 std::string className(HWND window);
 // The window's text (WM_GETTEXT): a caption, a button's or a box's text.
 std::string text(HWND window);

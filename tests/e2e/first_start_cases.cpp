@@ -10,10 +10,11 @@ namespace {
 class FirstStart : public GridmateCase {
 protected:
     std::optional<OpenFileDialog> folderDialog(const Process& gridmate) {
-        auto dialog = OpenFileDialog::waitFor(gridmate.id(), kFolderDialogTitle);
+        auto dialog = OpenFileDialog::waitFor(gridmate, kFolderDialogTitle);
         if (!dialog)
-            ADD_FAILURE() << "no open-file dialog titled \"" << kFolderDialogTitle
-                          << "\"; shown: " << describeWindows(gridmate.id());
+            ADD_FAILURE() << "no open-file dialog titled \"" << kFolderDialogTitle << "\"; "
+                          << (gridmate.running() ? "shown: " + describeWindows(gridmate.id())
+                                                 : "the program has ended");
         return dialog;
     }
 };

@@ -33,8 +33,14 @@ std::string failurePrefix() {
 
 }  // namespace
 
-// Pictures of an earlier failure of this case would pass for this run's.
 void GridmateCase::SetUp() {
+    // A copy left running from elsewhere would take over every start of this case.
+    if (!waitUntil([] { return shownWindowsCaptioned(kCaption).empty(); })) {
+        DWORD other = 0;
+        GetWindowThreadProcessId(shownWindowsCaptioned(kCaption).front(), &other);
+        FAIL() << "another copy of the program (process " << other << ") shows its window";
+    }
+    // Pictures of an earlier failure of this case would pass for this run's.
     std::error_code ec;
     const std::string prefix = failurePrefix();
     for (const auto& entry : std::filesystem::directory_iterator(config().artefacts, ec))
