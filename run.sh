@@ -16,13 +16,24 @@ demo="$root/build-win/demo"
 
 install_missing
 configure_windows
-cmake --build build-win -j2 --target gridmate
+cmake --build build-win -j2 --target gridmate stub_gpl stub_gplc65 stub_gpl69w gridmate_fixture_dlls
 
 # A fresh copy of the demo game every run, so the repository's files never change.
 rm -rf "$demo/gpl"
 mkdir -p "$demo"
 cp -r demo/gpl "$demo/gpl"
 cp build-win/gridmate.exe "$demo/"
+rm -rf "$demo/myset"
+cp -r demo/myset "$demo/myset"
+# The season executables are stand-ins that show the command line they were given.
+cp build-win/stub_game/gpl.exe build-win/stub_game/gplc65.exe build-win/stub_game/gpl69w.exe "$demo/gpl/"
+# Rasterizers built by the cross build: OpenGL, Direct3D, one without a display name,
+# and a DLL that is no rasterizer.
+dlls=build-win/fixtures/dlls
+cp "$dlls/rast_opengl.dll" "$demo/gpl/rend_ogl.dll"
+cp "$dlls/rast_d3d.dll" "$demo/gpl/rend_d3d.dll"
+cp "$dlls/rast_no_display_name.dll" "$demo/gpl/rend_sw.dll"
+cp "$dlls/sound.dll" "$demo/gpl/sound.dll"
 
 init_wine_prefix
 

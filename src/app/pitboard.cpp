@@ -38,6 +38,16 @@ void Pitboard::connectEvents() {
     chkSetWingMax15->onClick = [this] { chkSetWingMax15_Click(); };
     cmdSaveWing4Track->onClick = [this] { cmdSaveWing4Track_Click(); };
     cmdLoadWing4Track->onClick = [this] { cmdLoadWing4Track_Click(); };
+    for (int16_t i = 0; i < kSeasonCount; ++i) cmdGPL[i].onClick = [this, i] { LaunchGPL(i); };
+    chkJoin->onClick = [this] { chkJoin_Click(); };
+    cmdPasteIP->onClick = [this] { cmdPasteIP_Click(); };
+    txtIP->onGotFocus = [this] { txtIP_GotFocus(); };
+    for (int16_t n = 0; n < kLauncherCount; ++n) {
+        cmdLaunch[n].onClick = [this, n] { cmdLaunch_Click(n); };
+        cmdLaunch[n].onMouseUp = [this, n](ui::MouseButton button, int shift) {
+            cmdLaunch_MouseUp(n, button, shift);
+        };
+    }
 }
 
 int16_t Pitboard::currentSeason() const {
@@ -99,7 +109,7 @@ bool Pitboard::Form_Load() {
     for (int i = 0; i < 2; ++i) hscWingAngle[i].setMaximum(limit ? 15 : 90);
     chkAutoLoadWing4Track->setChecked(settings_.strGetSetting("AutoLoadWing4Track") == "1");
 
-    for (int n = 0; n < kLauncherCount; ++n) cmdLaunch[n].setToolTip("right click to set launcher");
+    restoreLaunchers();
 
     ReloadGPLFolder();
     blnUpdating = false;

@@ -79,6 +79,20 @@ public:
     void cmdSaveWing4Track_Click();
     void cmdLoadWing4Track_Click();
 
+    // Starting the game, joining a network game, and the eight launcher buttons.
+    void LaunchGPL(int16_t Index);
+    void chkJoin_Click();
+    void cmdPasteIP_Click();
+    void txtIP_GotFocus();
+    void cmdLaunch_Click(int16_t Index);
+    void cmdLaunch_MouseUp(int16_t Index, ui::MouseButton button, int shift);
+    void LaunchFile(const std::string& path);
+    std::string strSelectLauncherFile(int16_t Index, const std::string& start);
+    void SetLauncherIcon(int16_t Index, const std::string& path);
+    std::string strFindExecutable(const std::string& path);
+    bool SetIconFromFile(int16_t Index, const std::string& program);
+    void restoreLaunchers();
+
     // The season whose option is selected and enabled, first in index order; -1 if none.
     int16_t currentSeason() const;
     bool collapsed() const { return form_.width() == kCollapsedWidth; }

@@ -117,6 +117,8 @@ public:
                                const std::string& workingFolder) = 0;
     // FindExecutable: result code and the raw 260-byte result buffer.
     virtual intptr_t findExecutable(const std::string& file, std::string& rawResult) = 0;
+    // Whether the program file holds an icon (ExtractIconEx finds icon 0).
+    virtual bool hasIcon(const std::string& program) = 0;
 };
 
 class VersionInfo {

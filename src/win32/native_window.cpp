@@ -161,6 +161,12 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_SYSCOLORCHANGE: {
+            // The pictures carry the button face they were loaded with.
+            Guard mirroring(mirroring_);
+            for (NativeControl& native : controls_) mirrorPicture(native);
+            break;
+        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();

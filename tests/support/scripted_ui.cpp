@@ -54,4 +54,10 @@ intptr_t ScriptedUi::findExecutable(const std::string& file, std::string& rawRes
     return result.code;
 }
 
+bool ScriptedUi::hasIcon(const std::string& program) {
+    for (const auto& p : programsWithIcons)
+        if (p == program) return true;
+    return false;
+}
+
 }  // namespace gridmate::test

@@ -34,6 +34,8 @@ public:
     // Results of the next findExecutable calls; an empty queue gives 31 and "".
     std::deque<FindExecutableResult> findExecutableResults;
     std::optional<std::string> clipboard;
+    // Programs that hold an icon.
+    std::vector<std::string> programsWithIcons;
     int screenWidth = 1024 * 15;  // twips
     int screenHeight = 768 * 15;
 
@@ -57,6 +59,7 @@ public:
     intptr_t shellOpen(const std::string& file, const std::string& parameters,
                        const std::string& workingFolder) override;
     intptr_t findExecutable(const std::string& file, std::string& rawResult) override;
+    bool hasIcon(const std::string& program) override;
 };
 
 }  // namespace gridmate::test

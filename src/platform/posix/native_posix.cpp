@@ -1,5 +1,6 @@
 #include "platform/code_pages.h"
 #include "platform/posix/file_system_posix.h"
+#include "platform/posix/pe_version.h"
 #include "platform/posix/profile_text.h"
 #include "platform/posix/ui_posix.h"
 
@@ -10,11 +11,13 @@ Platform nativePlatform() {
     static SingleByteCodePage codePage;
     static ConsoleUi ui;
     static TextProfile profile;
+    static PeVersionInfo versionInfo;
     Platform p;
     p.fileSystem = &fileSystem;
     p.codePage = &codePage;
     p.ui = &ui;
     p.profile = &profile;
+    p.versionInfo = &versionInfo;
     return p;
 }
 

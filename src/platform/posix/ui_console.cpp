@@ -34,4 +34,6 @@ intptr_t ConsoleUi::findExecutable(const std::string&, std::string& rawResult) {
     return 31;  // no association
 }
 
+bool ConsoleUi::hasIcon(const std::string&) { return false; }
+
 }  // namespace gridmate::platform

@@ -158,4 +158,11 @@ intptr_t Win32Ui::findExecutable(const std::string& file, std::string& rawResult
     return reinterpret_cast<intptr_t>(result);
 }
 
+bool Win32Ui::hasIcon(const std::string& program) {
+    HICON small = nullptr;
+    UINT found = ExtractIconExA(program.c_str(), 0, nullptr, &small, 1);
+    if (small) DestroyIcon(small);
+    return found > 0 && small != nullptr;
+}
+
 }  // namespace gridmate::platform

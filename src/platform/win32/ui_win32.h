@@ -23,6 +23,7 @@ public:
     intptr_t shellOpen(const std::string& file, const std::string& parameters,
                        const std::string& workingFolder) override;
     intptr_t findExecutable(const std::string& file, std::string& rawResult) override;
+    bool hasIcon(const std::string& program) override;
 
 private:
     HWND owner_ = nullptr;
