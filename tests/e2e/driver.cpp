@@ -1,0 +1,233 @@
+#include "e2e/driver.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace gridmate::e2e {
+
+namespace {
+
+// A message to another process must not hang the driver if the program hangs:
+// the case then fails on its next check instead of running into CTest's timeout.
+constexpr UINT kSendTimeoutMs = 5000;
+
+LRESULT sendA(HWND window, UINT message, WPARAM w, LPARAM l) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, w, l, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+LRESULT sendW(HWND window, UINT message, WPARAM w, LPARAM l) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, w, l, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+std::string ansi(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    int n =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(size_t(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+struct WindowSearch {
+    DWORD processId = 0;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectTopLevel(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId) search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK collectChild(HWND window, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+// Every descendant: EnumChildWindows walks the children of children as well.
+std::vector<HWND> descendants(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(parent, collectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
+Process::Process(const std::string& exe, const std::string& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + exe + " (error " +
+                                 std::to_string(GetLastError()) + ")");
+}
+
+Process::~Process() {
+    if (running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, DWORD(kTimeout.count()));
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool Process::running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+std::optional<DWORD> Process::waitForExit(milliseconds timeout) const {
+    if (WaitForSingleObject(info_.hProcess, DWORD(timeout.count())) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+std::vector<HWND> topLevelWindows(DWORD processId) {
+    WindowSearch search{processId, {}};
+    EnumWindows(collectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND findShownWindow(DWORD processId, const std::string& caption, const std::string& klass) {
+    for (HWND window : topLevelWindows(processId)) {
+        if (!IsWindowVisible(window)) continue;
+        if (!klass.empty() && className(window) != klass) continue;
+        if (text(window) == caption) return window;
+    }
+    return nullptr;
+}
+
+std::vector<HWND> shownWindowsCaptioned(const std::string& caption) {
+    std::vector<HWND> found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT))
+        if (IsWindowVisible(window) && text(window) == caption) found.push_back(window);
+    return found;
+}
+
+std::string className(HWND window) {
+    char name[256] = {};
+    int n = GetClassNameA(window, name, sizeof name);
+    return std::string(name, size_t(std::max(n, 0)));
+}
+
+std::string text(HWND window) {
+    LRESULT length = sendA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string buffer(size_t(length) + 1, '\0');
+    LRESULT copied =
+        sendA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(size_t(std::clamp<LRESULT>(copied, 0, length)));
+    return buffer;
+}
+
+HWND control(HWND top, int id) {
+    for (HWND window : descendants(top))
+        if (GetDlgCtrlID(window) == id) return window;
+    return nullptr;
+}
+
+HWND control(HWND top, int id, const std::string& klass) {
+    for (HWND window : descendants(top))
+        if (GetDlgCtrlID(window) == id && className(window) == klass) return window;
+    return nullptr;
+}
+
+HWND descendantOfClass(HWND parent, const std::string& klass) {
+    for (HWND window : descendants(parent))
+        if (className(window) == klass) return window;
+    return nullptr;
+}
+
+bool isChecked(HWND button) { return sendA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+RECT windowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+int rectWidth(const RECT& r) { return r.right - r.left; }
+int rectHeight(const RECT& r) { return r.bottom - r.top; }
+
+// GetDpiForWindow exists from Windows 10 on; older systems have one DPI for all.
+int windowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow)
+        if (UINT dpi = getDpiForWindow(window)) return int(dpi);
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+int twipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+
+int comboCount(HWND combo) { return int(sendA(combo, CB_GETCOUNT, 0, 0)); }
+
+int comboSelection(HWND combo) { return int(sendA(combo, CB_GETCURSEL, 0, 0)); }
+
+std::string comboItem(HWND combo, int index) {
+    LRESULT length = sendW(combo, CB_GETLBTEXTLEN, WPARAM(index), 0);
+    if (length == CB_ERR) return {};
+    std::wstring buffer(size_t(length) + 1, L'\0');
+    LRESULT copied =
+        sendW(combo, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(size_t(std::clamp<LRESULT>(copied, 0, length)));
+    return ansi(buffer);
+}
+
+void selectComboItem(HWND combo, int index) {
+    sendA(combo, CB_SETCURSEL, WPARAM(index), 0);
+    sendA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+          reinterpret_cast<LPARAM>(combo));
+}
+
+void scroll(HWND bar, int request) {
+    UINT message = (GetWindowLongA(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+    HWND owner = GetParent(bar);
+    sendA(owner, message, MAKEWPARAM(request, 0), reinterpret_cast<LPARAM>(bar));
+    sendA(owner, message, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
+}
+
+int scrollPosition(HWND bar) { return int(sendA(bar, SBM_GETPOS, 0, 0)); }
+
+std::pair<int, int> selection(HWND edit) {
+    // The two positions come back as the halves of the result: no pointers to carry
+    // across processes.
+    LRESULT both = sendA(edit, EM_GETSEL, 0, 0);
+    return {int(LOWORD(both)), int(HIWORD(both))};
+}
+
+void click(HWND button) { sendA(button, BM_CLICK, 0, 0); }
+
+void clickLater(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+// SetFocus moves the focus of another thread's window only while the two threads
+// share their input state.
+void focus(HWND window) {
+    DWORD target = GetWindowThreadProcessId(window, nullptr);
+    DWORD self = GetCurrentThreadId();
+    AttachThreadInput(self, target, TRUE);
+    SetFocus(window);
+    AttachThreadInput(self, target, FALSE);
+}
+
+void requestClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
+
+void minimise(HWND window) { ShowWindow(window, SW_MINIMIZE); }
+
+std::string windowsPath(const std::string& path) {
+    if (path.empty() || path[0] != '/') return path;
+    std::string out = "Z:" + path;
+    std::replace(out.begin(), out.end(), '/', '\\');
+    return out;
+}
+
+}  // namespace gridmate::e2e
