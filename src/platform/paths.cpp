@@ -42,6 +42,17 @@ std::string fileName(const std::string& path) {
     return p.substr(static_cast<size_t>(p.rend() - pos));
 }
 
+std::string fileNameKey(const std::string& name) {
+#ifdef _WIN32
+    std::string key = name;
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return key;
+#else
+    return name;
+#endif
+}
+
 bool isPlainName(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;
     return name.find_first_of("/\\:") == std::string::npos;

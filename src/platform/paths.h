@@ -20,6 +20,10 @@ std::string fileName(const std::string& path);
 // A name read from a game file that may become one component of a path: not empty,
 // no "/" or "\" (on either build), no drive (":"), not "." or "..".
 bool isPlainName(const std::string& name);
+// A name as the file system compares it: letters of the ASCII range folded on Windows,
+// whose file names ignore case; the name itself elsewhere.
+std::string fileNameKey(const std::string& name);
+
 // A plain name that Windows also accepts as a file name: none of < > : " / \ | ? *,
 // no control characters, not ending in a blank or a dot.
 bool isValidFileName(const std::string& name);

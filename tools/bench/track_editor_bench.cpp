@@ -7,9 +7,6 @@
 //   build-bench/tools/bench/track_editor_bench
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "app/settings.h"
@@ -17,57 +14,13 @@
 #include "core/tracksets/crc16.h"
 #include "core/tracksets/track_editor.h"
 #include "core/tracksets/track_filter.h"
+#include "editor_game.h"
 
 namespace {
 
+using gridmate::bench::game;
+using gridmate::bench::Game;
 namespace fs = std::filesystem;
-
-constexpr int kDatabaseEvents = 2000;
-constexpr int kSetEvents = 64;
-
-std::string eventText(int n, const std::string& track) {
-    return "\r\n[Event" + std::to_string(n) + "]\r\nname=" + track + " Grand Prix\r\nshortname=" +
-           track + "\r\ntrackDirectory=" + track + "\r\nmonth=" + std::to_string(n % 12 + 1) +
-           "\r\nday=" + std::to_string(n % 28 + 1) + "\r\nnumberOfLaps=" +
-           std::to_string(30 + n % 70) + "\r\nstartingGrid=" + std::to_string(12 + n % 10) +
-           "\r\n";
-}
-
-void write(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A game folder with 2,000 database events (nine in ten of their tracks installed) and
-// an edited set of 64 of them, removed again at the end.
-struct Game {
-    Game() {
-        root = fs::temp_directory_path() / ("gm-bench-" + std::to_string(std::random_device{}()));
-        std::string database = "[Season]\r\nnumEvents=" + std::to_string(kDatabaseEvents) + "\r\n";
-        std::string set = "[Season]\r\nnumEvents=" + std::to_string(kSetEvents) + "\r\n";
-        for (int n = 1; n <= kDatabaseEvents; ++n) {
-            std::string track = "trk" + std::to_string(n);
-            database += eventText(n, track);
-            if (n % 10 != 0) fs::create_directories(root / "gpl" / "tracks" / track);
-            if (n <= kSetEvents) set += eventText(n, "trk" + std::to_string(n * 7));
-        }
-        write(root / "db" / "all.67s", database);
-        write(root / "gpl" / "seasons" / "Edited.67s", set);
-        write(root / "gpl" / "seasons" / "67season.ini", set);
-        for (int s = 0; s < 20; ++s)
-            write(root / "gpl" / "seasons" / ("Set" + std::to_string(s) + ".67s"), set + ";" + std::to_string(s));
-        fs::create_directories(root / "program");
-    }
-    ~Game() { fs::remove_all(root); }
-    std::string path(const std::string& relative) const { return (root / relative).string(); }
-
-    fs::path root;
-};
-
-const Game& game() {
-    static Game g;
-    return g;
-}
 
 void BM_LoadDatabaseTracks(benchmark::State& state) {
     const Game& g = game();

@@ -9,6 +9,7 @@
 #include "core/game/game_folder.h"
 #include "core/ini/byte_text.h"
 #include "core/ini/profile_read.h"
+#include "core/tracksets/installed_tracks.h"
 #include "core/tracksets/schedule.h"
 #include "core/tracksets/track_sets.h"
 #include "platform/paths.h"
@@ -26,21 +27,6 @@ std::optional<int64_t> countOf(const std::string& numEvents) {
     if (!count || std::fabs(*count) > kLargestEventNumber) return std::nullopt;
     return static_cast<int64_t>(*count);
 }
-
-// Whether tracks\<name> exists, asking the file system once per name.
-class InstalledTracks {
-public:
-    explicit InstalledTracks(const std::string& game) : folder_(tracksFolder(game)) {}
-    bool contains(const std::string& track) {
-        auto [it, added] = known_.try_emplace(track, false);
-        if (added) it->second = platform::fs().isFolder(platform::joinPath(folder_, track));
-        return it->second;
-    }
-
-private:
-    std::string folder_;
-    std::unordered_map<std::string, bool> known_;
-};
 
 bool write(const std::string& file, const std::string& section, const std::string& key,
            const std::string& value) {

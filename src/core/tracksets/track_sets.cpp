@@ -2,6 +2,7 @@
 
 #include "core/game/game_folder.h"
 #include "core/ini/profile_read.h"
+#include "core/tracksets/installed_tracks.h"
 #include "core/tracksets/schedule.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
@@ -27,15 +28,14 @@ std::optional<std::string> trackSetName(const std::string& fileName) {
 std::vector<std::string> installedSeasonTracks(const std::string& game) {
     std::vector<std::string> tracks;
     Schedule schedule = Schedule::load(installedScheduleFile(game));
-    auto& fs = platform::fs();
+    InstalledTracks installed(game);
     for (int64_t n = 1;; ++n) {
         std::string track = schedule.value(n, kTrackDirectoryKey);
         track = track.substr(0, track.find(';'));
         track = track.substr(0, track.find(' '));
         if (track.empty()) break;
         // The name becomes part of a path: anything but a plain folder name is no track.
-        if (platform::isPlainName(track) &&
-            fs.isFolder(platform::joinPath(tracksFolder(game), track)))
+        if (platform::isPlainName(track) && installed.contains(track))
             tracks.push_back(track);
     }
     return tracks;

@@ -1,0 +1,50 @@
+// How fast the track-set editor reacts in the Windows build (run under Wine by
+// tools/win_bench/editor_timing.sh): entering Add mode with a 2,000-event database and
+// a 64-event set, and each change of the filter text. Prints the median and the worst of
+// several rounds in milliseconds; no assertion, the figures go to the notes.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/settings.h"
+#include "app/vi67r.h"
+#include "editor_game.h"
+
+using namespace gridmate;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+template <class Action>
+void report(const char* what, int rounds, Action action) {
+    std::vector<double> ms;
+    for (int i = 0; i < rounds; ++i) {
+        auto start = Clock::now();
+        action(i);
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-34s median %7.2f ms   worst %7.2f ms   (%d rounds)\n", what,
+                ms[ms.size() / 2], ms.back(), rounds);
+}
+
+}  // namespace
+
+int main() {
+    const bench::Game& g = bench::game();
+    app::Settings settings(g.path("program/tarmac.ini"));
+    settings.SetSetting("67s", g.path("db/all.67s"));
+    app::Vi67r editor(settings, g.path("gpl"), "Edited", g.path("program"));
+    editor.Form_Load();
+    std::printf("Add list: %d rows of %d database events\n", editor.lstTracks->count(),
+                bench::kDatabaseEvents);
+    report("entering Add mode", 15, [&](int) {
+        editor.optAction[1].setSelected(true);  // Remove mode first, then back
+        editor.optAction[0].setSelected(true);
+    });
+    const char* texts[] = {"trk1", "trk12", "*5", "t*", "grand", ""};
+    report("one change of the filter text", 60,
+           [&](int i) { editor.txtHint->setText(texts[i % 6]); });
+    return 0;
+}
