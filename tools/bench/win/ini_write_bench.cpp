@@ -78,10 +78,11 @@ int main(int argc, char** argv) {
         system.push_back((t2 - t1) * 1e6);
     }
     // Both writers must have made the same file, or the race was not a fair one.
-    std::ifstream a(ours, std::ios::binary), b(theirs, std::ios::binary);
-    std::string left{std::istreambuf_iterator<char>(a), {}}, right{std::istreambuf_iterator<char>(b), {}};
-    a.close();
-    b.close();
+    std::ifstream first(ours, std::ios::binary), second(theirs, std::ios::binary);
+    std::string left{std::istreambuf_iterator<char>(first), {}};
+    std::string right{std::istreambuf_iterator<char>(second), {}};
+    first.close();
+    second.close();
     if (left != right) std::fprintf(stderr, "warning: the two files differ\n");
     DeleteFileA(ours.c_str());
     DeleteFileA(theirs.c_str());
