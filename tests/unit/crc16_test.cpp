@@ -1,6 +1,9 @@
 // The checksum that decides whether the installed schedule equals a saved track set.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string_view>
+
 #include "core/tracksets/crc16.h"
 #include "support/temp_folder.h"
 
@@ -23,6 +26,28 @@ TEST(Crc16, TableHoldsTheReflectedPolynomialValues) {
     EXPECT_EQ(table[255], 0x0F78);
     EXPECT_EQ(&CRCTable(), &table);  // built once
     EXPECT_EQ(BuildCRCTable(), table);
+}
+
+// The checksum runs eight bytes a step with a tail byte by byte: every length and
+// alignment must give what one table lookup per byte gives.
+TEST(Crc16, EightBytesAStepGiveTheByteByByteChecksumAtEveryLengthAndOffset) {
+    const CRCTableType& table = CRCTable();
+    std::string bytes;
+    uint32_t seed = 12345;
+    for (int i = 0; i < 300; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        bytes += static_cast<char>(seed >> 16);
+    }
+    for (size_t from = 0; from < 8; ++from) {
+        for (size_t length = 0; from + length <= bytes.size(); length += from + 1) {
+            std::string_view part(bytes.data() + from, length);
+            uint32_t crc = 0xFFFF;
+            for (unsigned char b : part) crc = (crc >> 8) ^ table[(b ^ crc) & 0xFFu];
+            char expected[5];
+            std::snprintf(expected, sizeof expected, "%04X", crc);
+            ASSERT_EQ(GetCRC16(part), expected) << "from " << from << ", length " << length;
+        }
+    }
 }
 
 TEST(Crc16, SmallChecksumsKeepTheirLeadingZerosInFourUpperCaseDigits) {

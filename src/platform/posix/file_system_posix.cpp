@@ -92,6 +92,9 @@ std::optional<std::string> PosixFileSystem::readFile(const std::string& path, Io
         return std::nullopt;
     }
     std::string bytes;
+    // Room for the whole file up front: a string grown chunk by chunk would copy a
+    // multi-MB file several times over. One byte more lets the final read see the end.
+    if (S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size) + 1);
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);

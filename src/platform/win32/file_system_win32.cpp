@@ -168,6 +168,11 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path, Io
         return std::nullopt;
     }
     std::string bytes;
+    // Room for the whole file up front: a string grown chunk by chunk would copy a
+    // multi-MB file several times over.
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0)
+        bytes.reserve(static_cast<size_t>(size.QuadPart) + 1);
     char buffer[65536];
     for (;;) {
         DWORD got = 0;

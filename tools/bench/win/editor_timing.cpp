@@ -1,5 +1,5 @@
 // How fast the track-set editor reacts in the Windows build (run under Wine by
-// tools/win_bench/editor_timing.sh): entering Add mode with a 2,000-event database and
+// tools/bench/win/editor_timing.sh): entering Add mode with a 2,000-event database and
 // a 64-event set, and each change of the filter text. Prints the median and the worst of
 // several rounds in milliseconds; no assertion, the figures go to the notes.
 #include <algorithm>
