@@ -162,7 +162,7 @@ TEST(VersionDifferential, FixtureMarkersAreReadExactlyByBothReaders) {
          "040704E4 PrivateBuild=\"type=rasterizer\\r\\ndisplayname=Software\\r\\n\""},
         {"two_translations.dll",
          "040704E4 PrivateBuild=\"type=rasterizer\\r\\ndisplayname=Deutsch\\r\\n\""},
-        {"special_characters.dll", marker + "Z\\xFCndung \\xA9\\r\\n\""},
+        {"accented_characters.dll", marker + "Z\\xFCndung \\xA9\\r\\n\""},
         {"empty_private_build.dll", "040904B0 PrivateBuild=\"\""},
         {"sound.dll", "040904B0 PrivateBuild=\"type=sound\\r\\ndisplayname=Speaker\\r\\n\""},
         {"no_private_build.dll", "040904B0 PrivateBuild=-"},
