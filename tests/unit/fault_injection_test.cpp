@@ -144,11 +144,8 @@ const WriteCase kCases[] = {
      [](Scene& s) { s.w().chkSteerHack->setChecked(true); s.w().chkSteerHack->setChecked(false); },
      patchMessage},
     {"Wings", {"gpl/wg69i.ini"}, nullptr, nullptr,
-     [](Scene& s) { s.w().hscWingAngle[0].setValue(25); s.w().chkWing[1].setChecked(true); },
-     [](Scene& s) {
-         s.w().hscWingAngle[0].setValue(24); s.w().hscWingAngle[0].setValue(25);
-         s.w().chkWing[1].setChecked(false); s.w().chkWing[1].setChecked(true);
-     },
+     [](Scene& s) { s.w().hscWingAngle[0].setValue(25); },
+     [](Scene& s) { s.w().hscWingAngle[0].setValue(24); s.w().hscWingAngle[0].setValue(25); },
      patchMessage},
     {"LastPlayerAndSettingsAtExit", {"gpl/app.ini", "program/tarmac.ini"},
      [](Scene& s) { s.settings.SetSetting("SaveLastPlayer", "1"); },
@@ -239,9 +236,16 @@ protected:
         scene->files.failAt = 0;
         return scene;
     }
+    // The files' bytes, with the scene's own folder (which tarmac.ini names) as "<temp>"
+    // so that scenes compare.
     Texts bytes(const Scene& s) {
         Texts out;
-        for (const auto& t : GetParam().targets) out.push_back(readBytes(s.path(t)));
+        for (const auto& t : GetParam().targets) {
+            std::string b = readBytes(s.path(t));
+            for (size_t at; (at = b.find(s.temp.path())) != std::string::npos;)
+                b.replace(at, s.temp.path().size(), "<temp>");
+            out.push_back(b);
+        }
         return out;
     }
 };
