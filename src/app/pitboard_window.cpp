@@ -3,6 +3,7 @@
 
 #include "app/pitboard.h"
 #include "core/game/seasons.h"
+#include "core/ini/file_snapshot.h"
 #include "core/numeric.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
@@ -43,21 +44,29 @@ void Pitboard::restoreWindowPosition() {
 }
 
 void Pitboard::Form_QueryUnload() {
-    settings_.SetSetting("AutoLoadWing4Track", flag(*chkAutoLoadWing4Track));
-    settings_.SetSetting("SetWingMax15", flag(*chkSetWingMax15));
-    settings_.SetSetting("ForceFullScreen4NonD3D", flag(*chkForceFullscreen4NonD3D));
-    settings_.SetSetting("SaveLastRast", flag(*chkSaveRasterizer));
+    // The options are stored whole or not at all: a file holding half of them would
+    // pair options the user never had together. Failures stay silent.
+    FileSnapshot before(settings_.file());
+    bool stored = true;
+    auto store = [&](const std::string& key, const std::string& value) {
+        stored = settings_.SetSetting(key, value) && stored;
+    };
+    store("AutoLoadWing4Track", flag(*chkAutoLoadWing4Track));
+    store("SetWingMax15", flag(*chkSetWingMax15));
+    store("ForceFullScreen4NonD3D", flag(*chkForceFullscreen4NonD3D));
+    store("SaveLastRast", flag(*chkSaveRasterizer));
     std::string player = selectedPlayer();
     if (chkSaveLastPlayer->checked() && !player.empty()) lngSetLastPlayer(player);
-    settings_.SetSetting("SaveLastPlayer", flag(*chkSaveLastPlayer));
+    store("SaveLastPlayer", flag(*chkSaveLastPlayer));
     int16_t current = currentSeason();
-    if (current >= 0) settings_.SetSetting("mod", season(current).code);
-    settings_.SetSetting("CopyDefaultSetup", flag(*chkCopyDefaultSetup));
+    if (current >= 0) store("mod", season(current).code);
+    store("CopyDefaultSetup", flag(*chkCopyDefaultSetup));
     bool keepPosition = chkSaveWindowPosition->checked() &&
                         form_.state() == ui::WindowState::Normal && form_.left() && form_.top();
-    settings_.SetSetting("WindowPosX", keepPosition ? std::to_string(*form_.left()) : "-1");
-    settings_.SetSetting("WindowPosY", keepPosition ? std::to_string(*form_.top()) : "-1");
-    settings_.SetSetting("showoption", form_.width() != kCollapsedWidth ? "1" : "0");
+    store("WindowPosX", keepPosition ? std::to_string(*form_.left()) : "-1");
+    store("WindowPosY", keepPosition ? std::to_string(*form_.top()) : "-1");
+    store("showoption", form_.width() != kCollapsedWidth ? "1" : "0");
+    if (!stored) before.restore();
 }
 
 bool Pitboard::blnSelectGPLPath() {

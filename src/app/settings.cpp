@@ -14,8 +14,8 @@ std::string Settings::strGetSetting(const std::string& key) const {
     return strGetProfileString(file_, kSection, key, "");
 }
 
-void Settings::SetSetting(const std::string& key, const std::string& value) const {
-    platform::profile().writeString(file_, kSection, key, value);
+bool Settings::SetSetting(const std::string& key, const std::string& value) const {
+    return platform::profile().writeString(file_, kSection, key, value);
 }
 
 void Settings::DeleteSetting(const std::string& key) const {

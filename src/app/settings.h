@@ -13,7 +13,8 @@ public:
 
     // The key's value, or "" when the key or the file is missing.
     std::string strGetSetting(const std::string& key) const;
-    void SetSetting(const std::string& key, const std::string& value) const;
+    // False when the file could not be written; callers stay silent about it.
+    bool SetSetting(const std::string& key, const std::string& value) const;
     void DeleteSetting(const std::string& key) const;
 
     const std::string& file() const { return file_; }

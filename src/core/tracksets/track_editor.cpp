@@ -8,6 +8,7 @@
 
 #include "core/game/game_folder.h"
 #include "core/ini/byte_text.h"
+#include "core/ini/file_snapshot.h"
 #include "core/ini/profile_read.h"
 #include "core/tracksets/installed_tracks.h"
 #include "core/tracksets/schedule.h"
@@ -97,6 +98,8 @@ EditResult addTrack(const std::string& setFile, const std::string& databaseFile,
     std::optional<int64_t> count =
         countOf(strGetProfileString(setFile, kSeasonSection, kNumEventsKey, ""));
     if (!count) return EditResult::NoCount;
+    // Eight writes make one change: when one fails, the set goes back as it was.
+    FileSnapshot before(setFile);
     const std::string section = eventSection(*count + 1);
     const std::string values[] = {record.name,
                                   record.shortname,
@@ -109,7 +112,9 @@ EditResult addTrack(const std::string& setFile, const std::string& databaseFile,
     for (size_t i = 0; i < kEventKeys.size(); ++i)
         ok = write(setFile, section, kEventKeys[i], values[i]) && ok;
     ok = write(setFile, kSeasonSection, kNumEventsKey, std::to_string(*count + 1)) && ok;
-    return ok ? EditResult::Written : EditResult::WriteFailed;
+    if (ok) return EditResult::Written;
+    before.restore();
+    return EditResult::WriteFailed;
 }
 
 EditResult removeTrack(const std::string& setFile, int64_t row) {
@@ -120,6 +125,9 @@ EditResult removeTrack(const std::string& setFile, int64_t row) {
     std::optional<int64_t> count = countOf(set.numEvents());
     if (!count) return EditResult::NoCount;
     const int64_t n = *count;
+    // Moving the sections takes many writes: when one fails, the set goes back as it
+    // was instead of holding an event twice or losing one.
+    FileSnapshot before(setFile);
     auto& profile = platform::profile();
     bool ok = write(setFile, kSeasonSection, kNumEventsKey, std::to_string(n - 1));
     // Past the last section both sides of a move are missing, so nothing would change.
@@ -127,7 +135,9 @@ EditResult removeTrack(const std::string& setFile, int64_t row) {
     for (int64_t e = row + 1; e <= lastMove; ++e)
         ok = profile.writeSection(setFile, eventSection(e), set.eventLines(e + 1)) && ok;
     ok = profile.writeString(setFile, eventSection(n), std::nullopt, std::nullopt) && ok;
-    return ok ? EditResult::Written : EditResult::WriteFailed;
+    if (ok) return EditResult::Written;
+    before.restore();
+    return EditResult::WriteFailed;
 }
 
 }  // namespace gridmate
