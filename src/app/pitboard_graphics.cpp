@@ -2,6 +2,7 @@
 // and the 1969 wings.
 #include <algorithm>
 
+#include "app/message.h"
 #include "app/pitboard.h"
 #include "app/startup.h"
 #include "core/game/detail_bias.h"
@@ -73,11 +74,8 @@ void Pitboard::GetRasterizers() {
 std::string Pitboard::strGetLastRast() {
     std::string app = appIni(strGPLPath);
     if (!platform::fs().isFile(app)) {
-        platform::MessageBoxRequest box;
-        box.text = "app.ini not found in your gpl folder.";
-        box.title = strAppCaption() + " error";
-        box.icon = platform::Icon::Critical;
-        platform::ui().messageBox(box);
+        tell("app.ini not found in your gpl folder.", platform::Icon::Critical,
+             platform::Buttons::Ok, 0, strAppCaption() + " error");
         cboRast->setEnabled(false);
         return "";
     }

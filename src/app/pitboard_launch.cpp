@@ -1,6 +1,7 @@
 // Starting a season's game with the window's choices, the join fields, and the eight
 // launcher buttons bound to any file.
 #include "app/pitboard.h"
+#include "app/message.h"
 #include "core/game/seasons.h"
 #include "launch/game_command.h"
 #include "launch/launcher.h"
@@ -12,17 +13,6 @@ namespace gridmate::app {
 namespace {
 
 constexpr const char* kUnboundTip = "right click to set launcher";
-
-platform::Answer tell(const std::string& text, platform::Icon icon = platform::Icon::None,
-                      platform::Buttons buttons = platform::Buttons::Ok, int defaultButton = 0) {
-    platform::MessageBoxRequest box;
-    box.text = text;
-    box.title = "Gridmate";
-    box.icon = icon;
-    box.buttons = buttons;
-    box.defaultButton = defaultButton;
-    return platform::ui().messageBox(box);
-}
 
 }  // namespace
 

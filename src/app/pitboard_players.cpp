@@ -1,15 +1,16 @@
 // The player list and the season panels: each panel shows and writes the selected
 // player's file of its season.
-#include <functional>
 #include <optional>
 
 #include "app/pitboard.h"
+#include "app/message.h"
 #include "core/game/game_folder.h"
 #include "core/game/player_lists.h"
 #include "core/game/seasons.h"
 #include "core/ini/game_ini.h"
 #include "core/ini/line_layout.h"
 #include "core/numeric.h"
+#include "platform/file_tree.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
 
@@ -33,13 +34,6 @@ int storedPosition(const std::string& value, int count) {
     return static_cast<int>(*number);
 }
 
-void tell(const std::string& text, platform::Icon icon) {
-    platform::MessageBoxRequest box;
-    box.text = text;
-    box.title = "Gridmate";
-    box.icon = icon;
-    platform::ui().messageBox(box);
-}
 
 }  // namespace
 
@@ -185,25 +179,7 @@ void Pitboard::copyDefaultSetups(const std::string& track) {
         track);
     platform::IoError error;
     std::string failed;
-    std::function<bool(const std::string&, const std::string&)> copyTree =
-        [&](const std::string& from, const std::string& to) {
-            if (!fs.isFolder(to) && !fs.createFolder(to, error)) {
-                failed = to;
-                return false;
-            }
-            for (const auto& name : fs.listFiles(from)) {
-                std::string source = platform::joinPath(from, name);
-                if (!fs.copyFile(source, platform::joinPath(to, name), error)) {
-                    failed = source;
-                    return false;
-                }
-            }
-            for (const auto& name : fs.listFolders(from))
-                if (!copyTree(platform::joinPath(from, name), platform::joinPath(to, name)))
-                    return false;
-            return true;
-        };
-    if (!copyTree(myset, target))
+    if (!platform::copyTree(fs, myset, target, error, &failed))
         tell("could not copy " + failed + " to " + target + "\r\n" +
                  std::to_string(error.code) + ": " + error.description,
              platform::Icon::Exclamation);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/pitboard.h"
+#include "app/message.h"
 #include "app/save_dialog.h"
 #include "app/vi67r.h"
 #include "core/game/game_folder.h"
@@ -17,13 +18,6 @@ namespace gridmate::app {
 
 namespace {
 
-void tell(const std::string& text, platform::Icon icon) {
-    platform::MessageBoxRequest box;
-    box.text = text;
-    box.title = "Gridmate";
-    box.icon = icon;
-    platform::ui().messageBox(box);
-}
 
 std::string failure(const platform::IoError& error) {
     return std::to_string(error.code) + ": " + error.description;

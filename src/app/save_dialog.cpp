@@ -1,4 +1,5 @@
 #include "app/save_dialog.h"
+#include "app/message.h"
 
 #include "app/dialog_layout.h"
 #include "core/tracksets/track_sets.h"
@@ -6,18 +7,6 @@
 #include "platform/platform.h"
 
 namespace gridmate::app {
-
-namespace {
-
-void tell(const std::string& text, platform::Icon icon) {
-    platform::MessageBoxRequest box;
-    box.text = text;
-    box.title = "Gridmate";
-    box.icon = icon;
-    platform::ui().messageBox(box);
-}
-
-}  // namespace
 
 SaveDialog::SaveDialog(std::string gamePath) : form_("dlgSave"), gamePath_(std::move(gamePath)) {
     form_.setCaption("Gridmate save");

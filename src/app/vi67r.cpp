@@ -1,4 +1,5 @@
 #include "app/vi67r.h"
+#include "app/message.h"
 
 #include <initializer_list>
 #include <optional>
@@ -13,12 +14,6 @@ namespace {
 
 constexpr const char* kDatabaseSetting = "67s";
 
-void tell(const std::string& text) {
-    platform::MessageBoxRequest box;
-    box.text = text;
-    box.title = "Gridmate";
-    platform::ui().messageBox(box);
-}
 
 // The busy pointer while a list loads, and the normal one again however the load ends.
 class WaitCursor {

@@ -64,15 +64,45 @@ constexpr std::array kPitboardIds{
     Entry{"picTemp", IDC_picTemp, 0},
 };
 
-}  // namespace
+constexpr std::array kSaveDialogIds{
+    Entry{"lblDesc", IDC_dlgSave_lblDesc, 0},
+    Entry{"cboName", IDC_dlgSave_cboName, 0},
+    Entry{"OKButton", IDC_dlgSave_OKButton, 0},
+    Entry{"CancelButton", IDC_dlgSave_CancelButton, 0},
+};
 
-std::optional<int> pitboardControlId(std::string_view name, int index) {
-    for (const Entry& entry : kPitboardIds) {
+constexpr std::array kEditorIds{
+    Entry{"optAction", IDC_frmVi67r_optAction, 2},
+    Entry{"lstTracks", IDC_frmVi67r_lstTracks, 0},
+    Entry{"lblHint", IDC_frmVi67r_lblHint, 0},
+    Entry{"txtHint", IDC_frmVi67r_txtHint, 0},
+    Entry{"cmdOperation", IDC_frmVi67r_cmdOperation, 0},
+    Entry{"txtPath", IDC_frmVi67r_txtPath, 0},
+    Entry{"cmdPath", IDC_frmVi67r_cmdPath, 0},
+    Entry{"cmdClose", IDC_frmVi67r_cmdClose, 0},
+};
+
+template <size_t N>
+std::optional<int> lookUp(const std::array<Entry, N>& table, std::string_view name, int index) {
+    for (const Entry& entry : table) {
         if (entry.name != name) continue;
         if (entry.count == 0) return index == -1 ? std::optional<int>(entry.base) : std::nullopt;
         if (index < 0 || index >= entry.count) return std::nullopt;
         return entry.base + index;
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> pitboardControlId(std::string_view name, int index) {
+    return lookUp(kPitboardIds, name, index);
+}
+
+std::optional<int> windowControlId(std::string_view window, std::string_view name, int index) {
+    if (window == "dlgSave") return lookUp(kSaveDialogIds, name, index);
+    if (window == "frmVi67r") return lookUp(kEditorIds, name, index);
+    if (window == "Pitboard") return lookUp(kPitboardIds, name, index);
     return std::nullopt;
 }
 

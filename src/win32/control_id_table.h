@@ -12,4 +12,8 @@ namespace gridmate::win32 {
 // and for an index given to a single control or missing for an array.
 std::optional<int> pitboardControlId(std::string_view name, int index);
 
+// The same for the control of any of the program's windows, by the window's name
+// ("Pitboard", "dlgSave", "frmVi67r").
+std::optional<int> windowControlId(std::string_view window, std::string_view name, int index);
+
 }  // namespace gridmate::win32

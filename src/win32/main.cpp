@@ -9,6 +9,7 @@
 #include "platform/win32/ui_win32.h"
 #include "win32/control_id_table.h"
 #include "win32/instance_lookup_win32.h"
+#include "win32/modal_host_win32.h"
 #include "win32/native_window.h"
 
 using namespace gridmate;
@@ -39,6 +40,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     // Message boxes and dialogs belong to the main window from now on.
     if (platform::Win32Ui* ui = desktop()) ui->setOwner(window.handle());
+    win32::Win32ModalHost modalHost(window.handle());
+    pitboard.modalHost = &modalHost;
     pitboard.form().show();
     int exitCode = win32::runMessageLoop(window);
     if (platform::Win32Ui* ui = desktop()) ui->setOwner(nullptr);

@@ -16,6 +16,7 @@ namespace {
 // Fixed single border with a caption and a minimise box: the user cannot resize or
 // maximise the window; the program sets its size.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // Keyboard navigation descends into the frames.
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
@@ -71,9 +72,10 @@ void NativeWindow::createWindow() {
     dpi_ = screenDpi();
     int width = twipsToPixels(model_.width(), dpi_);
     int height = twipsToPixels(model_.height(), dpi_);
-    hwnd_ = CreateWindowExA(kWindowExStyle, options_.windowClass, model_.caption().c_str(),
-                            kWindowStyle, CW_USEDEFAULT, 0, width, height, nullptr, nullptr,
-                            instance(), this);
+    hwnd_ = CreateWindowExA(kWindowExStyle | (options_.dialog ? WS_EX_DLGMODALFRAME : 0),
+                            options_.windowClass, model_.caption().c_str(),
+                            options_.dialog ? kDialogStyle : kWindowStyle, CW_USEDEFAULT, 0,
+                            width, height, options_.owner, nullptr, instance(), this);
     if (!hwnd_) return;
     dpi_ = windowDpi(hwnd_);
     rebuildFont();

@@ -25,6 +25,8 @@ namespace gridmate::win32 {
 inline constexpr char kMainWindowClass[] = "GridmateMain";
 // The class of frames: containers that host their controls as child windows.
 inline constexpr char kFrameClass[] = "GridmateFrame";
+// The class of the program's modal windows (the save dialog, the track-set editor).
+inline constexpr char kDialogClass[] = "GridmateDialog";
 
 // The dialog ID of a control; nullopt leaves the view to number it.
 using ControlIdLookup = std::function<std::optional<int>(const ui::Control&)>;
@@ -36,6 +38,9 @@ public:
         ControlIdLookup controlId;
         // Runs once the HWND is destroyed (the main window ends the message loop here).
         std::function<void()> onDestroyed;
+        // A dialog belongs to its owner (stays in front of it) and has no minimise box.
+        HWND owner = nullptr;
+        bool dialog = false;
     };
 
     // Creates the window and its controls from the model's current state. The window

@@ -4,6 +4,8 @@
 #include <map>
 
 #include "app/pitboard.h"
+#include "app/save_dialog.h"
+#include "app/vi67r.h"
 #include "win32/control_id_table.h"
 #include "win32/control_ids.h"
 
@@ -40,4 +42,26 @@ TEST(PitboardControlIds, UnknownNamesAndIndicesHaveNone) {
     EXPECT_EQ(pitboardControlId("cmdLaunch", -1), std::nullopt);
     EXPECT_EQ(pitboardControlId("txtGPLPath", 0), std::nullopt);
     EXPECT_EQ(pitboardControlId("txtgplpath", -1), std::nullopt);
+}
+
+TEST(DialogControlIds, EveryControlOfTheSaveDialogAndTheEditorHasAnIdOfItsOwn) {
+    app::Settings settings("unused.ini");
+    app::SaveDialog save("C:\\game");
+    app::Vi67r editor(settings, "C:\\game", "set", "C:\\program");
+    std::map<int, std::string> owners;
+    size_t total = 0;
+    for (ui::Window* window : {&save.form(), &editor.form()}) {
+        for (const ui::Control* control : window->controls()) {
+            std::string name = window->name() + "." + control->name() + "(" +
+                               std::to_string(control->index()) + ")";
+            auto id = win32::windowControlId(window->name(), control->name(), control->index());
+            ASSERT_TRUE(id.has_value()) << name;
+            EXPECT_TRUE(owners.emplace(*id, name).second) << name << " shares " << *id;
+            ++total;
+        }
+    }
+    EXPECT_EQ(owners.size(), total);
+    EXPECT_EQ(win32::windowControlId("dlgSave", "cboName", -1), IDC_dlgSave_cboName);
+    EXPECT_EQ(win32::windowControlId("frmVi67r", "optAction", 1), IDC_frmVi67r_optAction + 1);
+    EXPECT_FALSE(win32::windowControlId("frmVi67r", "cboName", -1));
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <random>
 
+#include "platform/file_tree.h"
 #include "platform/paths.h"
 
 namespace gridmate::platform {
@@ -158,14 +159,7 @@ bool PosixFileSystem::copyFile(const std::string& from, const std::string& to, I
 
 bool PosixFileSystem::copyFolderContent(const std::string& from, const std::string& to,
                                         IoError& err) {
-    if (!isFolder(to) && !createFolder(to, err)) return false;
-    for (const auto& name : listFiles(from)) {
-        if (!copyFile(joinPath(from, name), joinPath(to, name), err)) return false;
-    }
-    for (const auto& name : listFolders(from)) {
-        if (!copyFolderContent(joinPath(from, name), joinPath(to, name), err)) return false;
-    }
-    return true;
+    return copyTree(*this, from, to, err);
 }
 
 bool PosixFileSystem::deleteFile(const std::string& path, IoError& err) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "platform/file_tree.h"
 #include "platform/paths.h"
 #include "platform/win32/text_win32.h"
 
@@ -228,14 +229,7 @@ bool Win32FileSystem::copyFile(const std::string& from, const std::string& to, I
 
 bool Win32FileSystem::copyFolderContent(const std::string& from, const std::string& to,
                                         IoError& err) {
-    if (!isFolder(to) && !createFolder(to, err)) return false;
-    for (const auto& name : listFiles(from)) {
-        if (!copyFile(joinPath(from, name), joinPath(to, name), err)) return false;
-    }
-    for (const auto& name : listFolders(from)) {
-        if (!copyFolderContent(joinPath(from, name), joinPath(to, name), err)) return false;
-    }
-    return true;
+    return copyTree(*this, from, to, err);
 }
 
 bool Win32FileSystem::deleteFile(const std::string& path, IoError& err) {
