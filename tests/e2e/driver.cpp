@@ -200,6 +200,26 @@ void selectComboItemLater(HWND combo, int index) {
                  reinterpret_cast<LPARAM>(combo));
 }
 
+int listCount(HWND list) { return int(sendA(list, LB_GETCOUNT, 0, 0)); }
+
+int listSelection(HWND list) { return int(sendA(list, LB_GETCURSEL, 0, 0)); }
+
+std::string listItem(HWND list, int index) {
+    LRESULT length = sendW(list, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (length == LB_ERR) return {};
+    std::wstring buffer(size_t(length) + 1, L'\0');
+    LRESULT copied =
+        sendW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(size_t(std::clamp<LRESULT>(copied, 0, length)));
+    return ansi(buffer);
+}
+
+void selectListItem(HWND list, int index) {
+    sendA(list, LB_SETCURSEL, WPARAM(index), 0);
+    sendA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+          reinterpret_cast<LPARAM>(list));
+}
+
 void scroll(HWND bar, int request) {
     UINT message = (GetWindowLongA(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
     HWND owner = GetParent(bar);
@@ -230,6 +250,11 @@ void rightClickLater(HWND button) {
 
 void typeText(HWND edit, const std::string& text) {
     sendA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void typeKeys(HWND edit, const std::string& text) {
+    sendA(edit, EM_SETSEL, 0, -1);
+    for (unsigned char c : text) sendA(edit, WM_CHAR, WPARAM(c), 1);
 }
 
 HeldKeys::HeldKeys(HWND window, std::initializer_list<int> virtualKeys)

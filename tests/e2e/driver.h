@@ -77,6 +77,12 @@ void selectComboItem(HWND combo, int index);
 // with a message box.
 void selectComboItemLater(HWND combo, int index);
 
+// List boxes, read and chosen as combo boxes are.
+int listCount(HWND list);
+int listSelection(HWND list);
+std::string listItem(HWND list, int index);
+void selectListItem(HWND list, int index);
+
 // Scroll bars: a request (SB_LINERIGHT, SB_PAGELEFT, ...) as the control reports the
 // user's click to its owner, followed by the end of the scroll.
 void scroll(HWND bar, int request);
@@ -95,6 +101,9 @@ void clickLater(HWND button);
 void rightClickLater(HWND button);
 // Typing into a single-line edit: its owner hears of the change as from the keyboard.
 void typeText(HWND edit, const std::string& text);
+// Typing key by key over the whole present text: the edit of a combo box tells its
+// owner only of typed changes, not of WM_SETTEXT.
+void typeKeys(HWND edit, const std::string& text);
 void focus(HWND control);
 // Asks the window to close, as its close box does.
 void requestClose(HWND window);

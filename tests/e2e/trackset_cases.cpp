@@ -1,6 +1,7 @@
 // The track-set row: choosing a stored set installs it as 67season.ini, but only after
 // asking when the installed schedule matches no stored set (edited by hand, or never
-// saved); deleting a set rebuilds the list.
+// saved); saving and deleting a set rebuild the list; the editor changes a set, which is
+// installed when the editor closes.
 #include "e2e/dialogs.h"
 #include "e2e/game_folder.h"
 #include "e2e/gridmate_case.h"
@@ -56,6 +57,22 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return !findMessageBox(gridmate->id()); }));
     }
 
+    // A window of the program with this caption once it is shown (the modal ones).
+    HWND waitForWindow(const std::string& caption) {
+        HWND found = nullptr;
+        waitUntil([&] {
+            found = findShownWindow(gridmate->id(), caption);
+            return found != nullptr || !gridmate->running();
+        });
+        if (!found)
+            ADD_FAILURE() << "no window \"" << caption
+                          << "\"; shown: " << describeWindows(gridmate->id());
+        return found;
+    }
+    bool gone(HWND dialog) {
+        return waitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+    }
+
     Process* gridmate = nullptr;
     HWND sets = nullptr;
 };
@@ -105,6 +122,104 @@ TEST_F(TrackSets, DeletingTheSelectedSetRemovesItsFileAndRebuildsTheList) {
     // The installed schedule is now saved nowhere: replacing it asks first.
     chooseAndAnswer("Monaco only", IDYES);
     EXPECT_TRUE(waitUntil([&] { return test::readBytes(installed()) == trackSetText({"monaco"}); }));
+    closeAndWaitForExit(*gridmate, window);
+}
+
+// A schedule as the system's profile functions write it back: without the blank lines
+// between sections.
+std::string profileForm(std::string text) {
+    for (size_t at; (at = text.find("\r\n\r\n")) != std::string::npos;) text.erase(at, 2);
+    return text;
+}
+
+constexpr const char* kSaveCaption = "Gridmate save";
+
+TEST_F(TrackSets, InstalledScheduleSavedUnderANewNameIsListedAndSelected) {
+    const std::string schedule = trackSetText({"spa", "monaco"});
+    temp.write("game/seasons/67season.ini", schedule);
+    HWND window = startWindow();
+    ASSERT_TRUE(window);
+    ASSERT_EQ(selectedSet(), "<none>");
+
+    // Cancelled, the dialog saves nothing.
+    clickLater(controlOf(window, IDC_cmdSaveTrackset));
+    HWND dialog = waitForWindow(kSaveCaption);
+    ASSERT_TRUE(dialog);
+    EXPECT_FALSE(IsWindowEnabled(window));
+    clickLater(control(dialog, IDC_dlgSave_CancelButton));
+    ASSERT_TRUE(gone(dialog));
+    EXPECT_EQ(test::listing(temp.file("game/seasons")),
+              "67season.ini,Monaco only.67s,Two tracks.67s");
+
+    clickLater(controlOf(window, IDC_cmdSaveTrackset));
+    dialog = waitForWindow(kSaveCaption);
+    ASSERT_TRUE(dialog);
+    HWND names = control(dialog, IDC_dlgSave_cboName);
+    ASSERT_TRUE(names);
+    ASSERT_EQ(comboCount(names), 2);
+    HWND nameBox = descendantOfClass(names, "Edit");
+    ASSERT_TRUE(nameBox);
+    typeKeys(nameBox, "Spa and Monaco");
+    clickLater(control(dialog, IDC_dlgSave_OKButton));
+    ASSERT_TRUE(gone(dialog));
+
+    EXPECT_TRUE(waitUntil([&] { return test::readBytes(setFile("Spa and Monaco")) == schedule; }))
+        << test::readBytes(setFile("Spa and Monaco"));
+    EXPECT_TRUE(waitUntil([&] { return comboCount(sets) == 3; }));
+    EXPECT_EQ(items(sets),
+              (std::vector<std::string>{"Monaco only", "Spa and Monaco", "Two tracks"}));
+    EXPECT_EQ(selectedSet(), "Spa and Monaco");
+    EXPECT_TRUE(IsWindowEnabled(window));
+    EXPECT_EQ(test::readBytes(installed()), schedule);
+    closeAndWaitForExit(*gridmate, window);
+}
+
+TEST_F(TrackSets, EditorAddsADatabaseTrackRemovesAnEventAndTheEditedSetIsInstalled) {
+    addTrack(temp, "game", "nurburg");
+    // The database lists a track of the set, two the set lacks and one not installed.
+    const std::string database =
+        temp.write("program/db/all tracks.67s", trackSetText({"monza", "monaco", "nurburg", "brands"}));
+    HWND window = startWindow({"67s=" + database});
+    ASSERT_TRUE(window);
+    ASSERT_EQ(selectedSet(), "Two tracks");
+    const std::string edited = setFile("Two tracks");
+
+    clickLater(controlOf(window, IDC_cmd67s));
+    HWND editor = waitForWindow("vi67r - " + edited);
+    ASSERT_TRUE(editor);
+    HWND list = control(editor, IDC_frmVi67r_lstTracks);
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(isChecked(control(editor, IDC_frmVi67r_optAction + 0)));
+    EXPECT_EQ(text(control(editor, IDC_frmVi67r_txtPath)), database);
+    ASSERT_EQ(listCount(list), 2);
+    EXPECT_EQ(listItem(list, 0), "[monaco  ] monaco              / monaco Grand Prix");
+    EXPECT_EQ(listItem(list, 1), "[nurburg ] nurburg             / nurburg Grand Prix");
+
+    selectListItem(list, 0);
+    click(control(editor, IDC_frmVi67r_cmdOperation));
+    EXPECT_TRUE(waitUntil([&] { return listCount(list) == 1; }));
+    EXPECT_EQ(listItem(list, 0), "[nurburg ] nurburg             / nurburg Grand Prix");
+
+    click(control(editor, IDC_frmVi67r_optAction + 1));
+    ASSERT_EQ(listCount(list), 3);
+    EXPECT_EQ(listItem(list, 2), "[monaco  ] monaco              / monaco Grand Prix");
+    selectListItem(list, 0);
+    click(control(editor, IDC_frmVi67r_cmdOperation));
+    EXPECT_EQ(listCount(list), 2);
+    EXPECT_EQ(listItem(list, 0), "[spa     ] spa                 / spa Grand Prix");
+    const std::string result = test::readBytes(edited);
+    EXPECT_EQ(result, profileForm(trackSetText({"spa", "monaco"})));
+    // Until the editor closes, the installed schedule is the one it was.
+    EXPECT_EQ(test::readBytes(installed()), trackSetText({"monza", "spa"}));
+
+    clickLater(control(editor, IDC_frmVi67r_cmdClose));
+    ASSERT_TRUE(gone(editor));
+    EXPECT_TRUE(waitUntil([&] { return test::readBytes(installed()) == result; }))
+        << test::readBytes(installed());
+    EXPECT_EQ(selectedSet(), "Two tracks");
+    EXPECT_EQ(items(controlOf(window, IDC_cboLastTrack + 0)),
+              (std::vector<std::string>{"spa", "monaco"}));
+    EXPECT_EQ(setting("67s"), database);
     closeAndWaitForExit(*gridmate, window);
 }
 
