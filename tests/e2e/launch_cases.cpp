@@ -106,10 +106,11 @@ TEST_F(GameLaunch, MissingSeasonExecutableIsReported) {
 
 TEST_F(GameLaunch, PasteButtonFillsTheAddressFromTheClipboard) {
     knownGameFolder();
-    ASSERT_TRUE(setClipboardText("10.20.30.40"));
     Process& gridmate = start();
     HWND window = waitForMainWindow(gridmate);
     ASSERT_TRUE(window);
+    // Copied in another program while the window shows.
+    ASSERT_TRUE(setClipboardText("10.20.30.40"));
     HWND paste = controlOf(window, IDC_cmdPasteIP);
     EXPECT_FALSE(IsWindowEnabled(paste));
 

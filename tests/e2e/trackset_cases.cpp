@@ -57,7 +57,9 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return !findMessageBox(gridmate->id()); }));
     }
 
-    // A window of the program with this caption once it is shown (the modal ones).
+    // A window of the program with this caption once it is shown (the modal ones). Their
+    // buttons are clicked with posted messages, as the mouse clicks them: the modal
+    // loop looks at its window again only after a posted message.
     HWND waitForWindow(const std::string& caption) {
         HWND found = nullptr;
         waitUntil([&] {
