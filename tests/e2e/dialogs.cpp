@@ -4,6 +4,7 @@
 #include <dlgs.h>
 
 #include "e2e/driver.h"
+#include "e2e/remote_memory.h"
 
 namespace gridmate::e2e {
 
@@ -11,40 +12,6 @@ namespace {
 
 constexpr int kMessageStaticId = 0xFFFF;
 constexpr const char* kDialogClass = "#32770";
-
-// Memory in another process, for the few dialog messages whose answer is written
-// through a pointer that the system does not carry across processes.
-class RemoteBuffer {
-public:
-    RemoteBuffer(DWORD processId, size_t size)
-        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, processId)),
-          size_(size) {
-        if (process_)
-            address_ =
-                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    }
-    ~RemoteBuffer() {
-        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_) CloseHandle(process_);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    void* address() const { return address_; }
-    std::string readText() const {
-        std::string bytes(size_, '\0');
-        SIZE_T read = 0;
-        if (!address_ || !ReadProcessMemory(process_, address_, bytes.data(), size_, &read))
-            return {};
-        bytes.resize(read);
-        return bytes.substr(0, bytes.find('\0'));
-    }
-
-private:
-    HANDLE process_;
-    void* address_ = nullptr;
-    size_t size_;
-};
 
 }  // namespace
 
@@ -55,6 +22,15 @@ std::optional<MessageBoxView> findMessageBox(DWORD processId) {
             return MessageBoxView{window, text(window), text(message)};
     }
     return std::nullopt;
+}
+
+std::optional<MessageBoxView> waitForMessageBox(const Process& process) {
+    std::optional<MessageBoxView> box;
+    waitUntil([&] {
+        box = findMessageBox(process.id());
+        return box.has_value() || !process.running();
+    });
+    return box;
 }
 
 // Several windows of a dialog can carry one ID (the open-file dialog has more than one
@@ -92,7 +68,7 @@ std::string OpenFileDialog::fileName() const {
 std::string OpenFileDialog::folder() const {
     DWORD processId = 0;
     GetWindowThreadProcessId(window_, &processId);
-    RemoteBuffer buffer(processId, MAX_PATH);
+    RemoteMemory buffer(processId, MAX_PATH);
     if (!buffer.address()) return {};
     DWORD_PTR result = 0;
     SendMessageTimeoutA(window_, CDM_GETFOLDERPATH, MAX_PATH,

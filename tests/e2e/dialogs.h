@@ -19,6 +19,9 @@ struct MessageBoxView {
 
 // A message box the process shows now: a dialog holding the message static (ID 0xFFFF).
 std::optional<MessageBoxView> findMessageBox(DWORD processId);
+// The message box the process shows within the timeout; nullopt when none comes or the
+// process ends first.
+std::optional<MessageBoxView> waitForMessageBox(const Process& process);
 // Presses the dialog's push button with this ID (IDOK, IDCANCEL, IDYES, ...). The
 // press is posted: what it starts (closing, the next box) follows a moment later.
 bool pressButton(HWND dialog, int id);

@@ -1,7 +1,12 @@
 #include "e2e/driver.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
+
+#include "e2e/remote_memory.h"
 
 namespace gridmate::e2e {
 
@@ -189,6 +194,32 @@ void selectComboItem(HWND combo, int index) {
           reinterpret_cast<LPARAM>(combo));
 }
 
+void selectComboItemLater(HWND combo, int index) {
+    sendA(combo, CB_SETCURSEL, WPARAM(index), 0);
+    PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+int listCount(HWND list) { return int(sendA(list, LB_GETCOUNT, 0, 0)); }
+
+int listSelection(HWND list) { return int(sendA(list, LB_GETCURSEL, 0, 0)); }
+
+std::string listItem(HWND list, int index) {
+    LRESULT length = sendW(list, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (length == LB_ERR) return {};
+    std::wstring buffer(size_t(length) + 1, L'\0');
+    LRESULT copied =
+        sendW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(size_t(std::clamp<LRESULT>(copied, 0, length)));
+    return ansi(buffer);
+}
+
+void selectListItem(HWND list, int index) {
+    sendA(list, LB_SETCURSEL, WPARAM(index), 0);
+    sendA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+          reinterpret_cast<LPARAM>(list));
+}
+
 void scroll(HWND bar, int request) {
     UINT message = (GetWindowLongA(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
     HWND owner = GetParent(bar);
@@ -211,6 +242,91 @@ void clickLater(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 // SetFocus moves the focus of another thread's window only while the two threads
 // share their input state.
+void rightClickLater(HWND button) {
+    RECT r{};
+    GetClientRect(button, &r);
+    PostMessageA(button, WM_RBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 2));
+}
+
+void typeText(HWND edit, const std::string& text) {
+    sendA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void typeKeys(HWND edit, const std::string& text) {
+    sendA(edit, EM_SETSEL, 0, -1);
+    for (unsigned char c : text) sendA(edit, WM_CHAR, WPARAM(c), 1);
+}
+
+HeldKeys::HeldKeys(HWND window, std::initializer_list<int> virtualKeys)
+    : self_(GetCurrentThreadId()), target_(GetWindowThreadProcessId(window, nullptr)) {
+    AttachThreadInput(self_, target_, TRUE);
+    GetKeyboardState(before_);
+    BYTE held[256];
+    std::memcpy(held, before_, sizeof held);
+    for (int key : virtualKeys) held[key] = 0x80;
+    SetKeyboardState(held);
+}
+
+HeldKeys::~HeldKeys() {
+    SetKeyboardState(before_);
+    AttachThreadInput(self_, target_, FALSE);
+}
+
+HANDLE buttonImage(HWND button) {
+    return reinterpret_cast<HANDLE>(sendA(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+namespace {
+
+// The tooltip window a process made for its controls.
+HWND toolTipWindowOf(HWND control) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(control, &processId);
+    for (HWND window : topLevelWindows(processId))
+        if (className(window) == TOOLTIPS_CLASSA) return window;
+    return nullptr;
+}
+
+}  // namespace
+
+// The tool is registered by the control's handle with its parent as owner; the answer
+// is written through pointers inside the program's own memory.
+std::optional<std::string> toolTipText(HWND control) {
+    HWND tips = toolTipWindowOf(control);
+    if (!tips) return std::nullopt;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(control, &processId);
+    constexpr size_t kTextSize = 1024;
+    RemoteMemory memory(processId, sizeof(TOOLINFOA) + kTextSize);
+    if (!memory.address()) return std::nullopt;
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = static_cast<char*>(memory.at(sizeof tool));
+    const char nothing[1] = {};
+    if (!memory.write(0, &tool, sizeof tool) || !memory.write(sizeof tool, nothing, 1))
+        return std::nullopt;
+    sendA(tips, TTM_GETTEXTA, kTextSize, reinterpret_cast<LPARAM>(memory.address()));
+    return memory.readText(sizeof tool);
+}
+
+bool setClipboardText(const std::string& text) {
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    bool placed = false;
+    if (block) {
+        std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+        GlobalUnlock(block);
+        placed = SetClipboardData(CF_TEXT, block) != nullptr;
+        if (!placed) GlobalFree(block);  // the clipboard owns it only once placed
+    }
+    CloseClipboard();
+    return placed;
+}
+
 void focus(HWND window) {
     DWORD target = GetWindowThreadProcessId(window, nullptr);
     DWORD self = GetCurrentThreadId();

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -72,6 +73,15 @@ int comboSelection(HWND combo);
 std::string comboItem(HWND combo, int index);
 // A selection as the user makes it: the list moves, then the owner hears of it.
 void selectComboItem(HWND combo, int index);
+// The same, returning before the owner has dealt with it: for a choice that asks
+// with a message box.
+void selectComboItemLater(HWND combo, int index);
+
+// List boxes, read and chosen as combo boxes are.
+int listCount(HWND list);
+int listSelection(HWND list);
+std::string listItem(HWND list, int index);
+void selectListItem(HWND list, int index);
 
 // Scroll bars: a request (SB_LINERIGHT, SB_PAGELEFT, ...) as the control reports the
 // user's click to its owner, followed by the end of the scroll.
@@ -86,10 +96,43 @@ void click(HWND button);
 // A click that returns at once: for a click that opens a modal dialog, which would
 // otherwise hold the sender until it closes.
 void clickLater(HWND button);
+// The release of the right mouse button over a button, posted: what the program does
+// with it (a dialog, a question) comes a moment later. Hold the keys with HeldKeys.
+void rightClickLater(HWND button);
+// Typing into a single-line edit: its owner hears of the change as from the keyboard.
+void typeText(HWND edit, const std::string& text);
+// Typing key by key over the whole present text: the edit of a combo box tells its
+// owner only of typed changes, not of WM_SETTEXT.
+void typeKeys(HWND edit, const std::string& text);
 void focus(HWND control);
 // Asks the window to close, as its close box does.
 void requestClose(HWND window);
 void minimise(HWND window);
+
+// Keys held down as the program's GetKeyState sees them (Ctrl, Shift), from creation
+// until the object goes: the driver shares the program's input state meanwhile, so a
+// posted mouse message is read with these keys down.
+class HeldKeys {
+public:
+    HeldKeys(HWND window, std::initializer_list<int> virtualKeys);
+    ~HeldKeys();
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    DWORD self_;
+    DWORD target_;
+    BYTE before_[256] = {};
+};
+
+// The picture a button shows (BM_GETIMAGE), null without one.
+HANDLE buttonImage(HWND button);
+// The tooltip text the program registered for `control`, read from the process's tooltip
+// window; nullopt when it cannot be read across processes.
+std::optional<std::string> toolTipText(HWND control);
+
+// Puts text on the clipboard, as a copy in another program would.
+bool setClipboardText(const std::string& text);
 
 // The text of a path as Windows programs see it: a Unix path given on the command
 // line (CTest passes build paths) becomes its Z: drive path under Wine.
