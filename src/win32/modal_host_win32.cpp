@@ -44,16 +44,24 @@ void Win32ModalHost::showModal(ui::Window& window) {
     OwnerSwitch ownership(dialog.handle(), owner_);
     if (owner_) EnableWindow(owner_, FALSE);
     window.show();
-    MSG message;
+    // The window may be hidden while a message another thread or program sent is handled
+    // (a test driver's click): such messages are handled inside PeekMessage, so the
+    // condition is checked after each one, and the wait wakes for them too.
+    MSG message{};
     bool quit = false;
-    while (window.visible() && !window.closed()) {
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
-            quit = true;  // handed on to the main loop below
-            break;
+    auto open = [&] { return window.visible() && !window.closed(); };
+    while (open() && !quit) {
+        while (open() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quit = true;  // handed on to the main loop below
+                break;
+            }
+            if (dialog.translateDialogMessage(message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
         }
-        if (dialog.translateDialogMessage(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (open() && !quit)
+            MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     if (owner_) {
         EnableWindow(owner_, TRUE);

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 #include "ui/controls.h"
 #include "win32/control_ids.h"
@@ -84,6 +87,30 @@ TEST_F(ModalHostTest, TheCloseBoxEndsTheModalLoopToo) {
     host.showModal(dialog);
     EXPECT_TRUE(dialog.closed());
     EXPECT_TRUE(IsWindowEnabled(ownerView->handle()));
+}
+
+TEST_F(ModalHostTest, AClickSentFromAnotherThreadEndsTheLoopWithoutFurtherInput) {
+    win32::Win32ModalHost host(ownerView->handle());
+    std::atomic<bool> returned{false};
+    std::thread user([&] {
+        HWND shown = nullptr;
+        for (int i = 0; i < 500; ++i) {
+            shown = FindWindowA(win32::kDialogClass, "Gridmate save");
+            if (shown && IsWindowVisible(shown)) break;  // the controls exist once it shows
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (shown) SendMessageA(GetDlgItem(shown, IDC_dlgSave_OKButton), BM_CLICK, 0, 0);
+        // A loop that does not notice the hidden window would wait here for input; the
+        // close message lets the test end, but as a close rather than the OK.
+        for (int i = 0; i < 300 && !returned; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!returned && shown) PostMessageA(shown, WM_CLOSE, 0, 0);
+    });
+    host.showModal(dialog);
+    returned = true;
+    user.join();
+    EXPECT_FALSE(dialog.closed());
+    EXPECT_FALSE(dialog.visible());
 }
 
 }  // namespace
