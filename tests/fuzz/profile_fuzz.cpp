@@ -89,9 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(profile.writeString(kFile, s, k, v));
             std::string expected = unquoted(trimmed(v.substr(0, v.find('\0'))));
             FUZZ_CHECK(profile.getString(kFile, s, k, "-") == expected);
+            // Writing it again leaves the file as it is. (Not so for a file with NUL
+            // bytes: a name cut at one keeps the blanks before it for one more rewrite,
+            // as the system's does.)
             std::string before = files.files.at(kFile);
             FUZZ_CHECK(profile.writeString(kFile, s, k, v));
-            FUZZ_CHECK(files.files.at(kFile) == before);
+            FUZZ_CHECK(profile.getString(kFile, s, k, "-") == expected);
+            if (text.find('\0') == std::string::npos) FUZZ_CHECK(files.files.at(kFile) == before);
             break;
         }
         case 1: {
