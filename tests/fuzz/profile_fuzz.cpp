@@ -40,8 +40,8 @@ const std::string_view kLineBreaksAndNul("\r\n\0", 3);
 // A name a caller can write and find again: one line, no NUL, and for a key neither
 // "=" nor a leading "[" (the line would become a header) nor ";" (a comment line).
 std::string usableName(const std::string& raw, bool key) {
-    std::string name = trimmed(fuzz::without(raw, kLineBreaksAndNul));
-    if (key) name = fuzz::without(name, "=");
+    std::string name = trimmed(fuzz::without(fuzz::without(raw, kLineBreaksAndNul),
+                                             key ? "=" : ""));
     while (key && !name.empty() && (name.front() == '[' || name.front() == ';'))
         name = trimmed(name.substr(1));
     return name.empty() ? "k" : name;
