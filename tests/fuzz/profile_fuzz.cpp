@@ -91,15 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             // A NUL ends the value, as it ends the C string the system is given.
             const std::string v = fuzz::without(value, "\r\n");
             FUZZ_CHECK(profile.writeString(kFile, s, k, v));
+            // Then it reads back, and writing it again leaves the file as it is. Not so
+            // in a file with NUL bytes: a name cut at one keeps the blanks before it
+            // until the next rewrite, so the key may not be found, as with the system.
+            if (hadNul) break;
             std::string expected = unquoted(trimmed(v.substr(0, v.find('\0'))));
             FUZZ_CHECK(profile.getString(kFile, s, k, "-") == expected);
-            // Writing it again leaves the file as it is. (Not so for a file with NUL
-            // bytes: a name cut at one keeps the blanks before it for one more rewrite,
-            // as the system's does.)
             std::string before = files.files.at(kFile);
             FUZZ_CHECK(profile.writeString(kFile, s, k, v));
-            FUZZ_CHECK(profile.getString(kFile, s, k, "-") == expected);
-            if (text.find('\0') == std::string::npos) FUZZ_CHECK(files.files.at(kFile) == before);
+            FUZZ_CHECK(files.files.at(kFile) == before);
             break;
         }
         case 1: {
@@ -124,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 expected.push_back(k + "=" + v);
             }
             FUZZ_CHECK(profile.writeSection(kFile, s, lines));
+            if (hadNul) break;
             // Lines of a following section without a name may join after them.
             std::vector<std::string> got = profile.getSection(kFile, s);
             FUZZ_CHECK(got.size() >= expected.size() &&
