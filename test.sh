@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what this machine lacks, builds the native and the Windows tree, and runs
-# every test: native unit tests (with sanitizers), then the Windows tests under Wine.
+# every test: native unit tests (with sanitizers), the Windows tests under Wine, then
+# each fuzz target for 10 s (tools/fuzz.sh).
 set -uo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -41,8 +42,15 @@ ctest --test-dir build-win --output-on-failure 2>&1 | tee build-win/ctest.log
 win_rc=${PIPESTATUS[0]}
 stop_wine
 
+echo "== fuzz targets (10 s each)"
+GRIDMATE_FUZZ_SEED=1 tools/fuzz.sh 10 >build/fuzz-summary.log 2>&1
+fuzz_rc=$?
+[ "$fuzz_rc" -eq 0 ] || cat build/fuzz-summary.log
+
 summary "native suite" build/ctest.log || fail=1
 summary "Windows suite (Wine)" build-win/ctest.log || fail=1
+grep -E '^fuzz ' build/fuzz-summary.log || echo "fuzz: no target ran"
+[ "$fuzz_rc" -eq 0 ] || fail=1
 [ "$native_rc" -eq 0 ] || fail=1
 [ "$win_rc" -eq 0 ] || fail=1
 if [ "$fail" -ne 0 ]; then

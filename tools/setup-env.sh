@@ -7,7 +7,7 @@ root=${root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 
 GRIDMATE_PACKAGES="cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev \
 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick x11-utils"
+mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick x11-utils clang-14 libclang-rt-14-dev"
 
 install_missing() {
     local missing=()

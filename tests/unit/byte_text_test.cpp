@@ -62,6 +62,9 @@ TEST_F(DoubleByte, FitWidthCountsCharactersButCutsBytes) {
     // Three characters to a width of two: cut to two bytes, so one character.
     EXPECT_EQ(strFitWidth("\x82\xA0\x82\xA1x", 2), "\x82\xA0");
     EXPECT_EQ(strFitWidth("x\x82\xA0\x82\xA1", 2), "x ");
+    // A lead byte at the end stands alone: a blank, or it would pair with the padding.
+    EXPECT_EQ(strFitWidth("ab\x82", 5), "ab   ");
+    EXPECT_EQ(strFitWidth("ab\x82", 3), "ab ");
     EXPECT_EQ(characterCount("a\x82\xA0"
                              "b"),
               3u);

@@ -200,6 +200,26 @@ TEST_F(TrackEditorFiles, SectionsMoveWholeHoweverLongTheirLines) {
     EXPECT_TRUE(section(s, "Event2").empty());
 }
 
+TEST_F(TrackEditorFiles, OneFarOffSectionCostsNoMoreThanTheSectionsThereAre) {
+    const std::string far = "[Event999999999999999]\r\n";
+    std::string s = set(scheduleText({event("spa"), event("rouen")}, "1000000000000000") + far +
+                        "name=far\r\n");
+    std::string db = database(scheduleText({event("spa")}, "1000000000000000") + far +
+                              "trackDirectory=monza\r\n");
+    EXPECT_EQ(directories(loadDatabaseTracks(game, s, db).tracks),
+              (Texts{"monza#999999999999999"}));
+    std::vector<TrackRecord> tracks;
+    ASSERT_TRUE(loadTrackSetTracks(s, tracks));
+    ASSERT_EQ(tracks.size(), 32767u);  // as many rows as a list can number
+    EXPECT_EQ(tracks[1].trackDirectory, "rouen");
+    EXPECT_EQ(removeTrack(s, 0), EditResult::Written);
+    EXPECT_EQ(value(s, "Season", "numEvents"), "999999999999999");
+    EXPECT_EQ(value(s, "Event1", "trackDirectory"), "rouen");
+    EXPECT_TRUE(section(s, "Event2").empty());
+    EXPECT_EQ(section(s, "Event999999999999998"), (Texts{"name=far"}));
+    EXPECT_TRUE(section(s, "Event999999999999999").empty());
+}
+
 TEST_F(TrackEditorFiles, AnAbsurdCountStopsAtTheLastEventSection) {
     std::string s = set(scheduleText({event("spa"), event("rouen")}, "1000000000000"));
     std::string db = database(scheduleText({event("monza"), event("spa")}, "999999999999"));

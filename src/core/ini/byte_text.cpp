@@ -66,11 +66,15 @@ std::string strLeftBytes(const std::string& strText, int16_t intBytes) {
 }
 
 std::string strFitWidth(const std::string& strText, int16_t intWidth) {
-    size_t count = characterCount(strText);
+    auto chars = characters(strText);
     size_t width = intWidth > 0 ? static_cast<size_t>(intWidth) : 0;
-    if (count == width) return strText;
-    if (count > width) return strLeftBytes(strText, intWidth);
-    return strText + std::string(width - count, ' ');
+    if (chars.size() > width) return strLeftBytes(strText, intWidth);
+    // A lead byte without its trail byte would take the first padding blank, or the
+    // text after the field, as its trail byte: it becomes a blank, as in a cut.
+    std::string out = strText;
+    if (!chars.empty() && chars.back().broken) out.back() = ' ';
+    out.append(width - chars.size(), ' ');
+    return out;
 }
 
 }  // namespace gridmate

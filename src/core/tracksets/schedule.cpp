@@ -11,22 +11,9 @@ namespace gridmate {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-// The event number of a section header line such as "[Event12]" (case aside), as the
-// profile functions read headers; 0 for any other line.
-int64_t eventNumberOfHeader(std::string_view line) {
-    line = trim(line);
-    if (line.empty() || line.front() != '[') return 0;
-    size_t close = line.rfind(']');
-    if (close == std::string_view::npos || close == 0) return 0;
-    std::string_view name = trim(line.substr(1, close - 1));
+// The event number of a section name such as "Event12" (case aside, as the profile
+// functions match names); 0 for any other name.
+int64_t eventNumberOf(std::string_view name) {
     constexpr std::string_view prefix = "event";
     if (name.size() <= prefix.size() || name.size() > prefix.size() + 15) return 0;
     for (size_t i = 0; i < prefix.size(); ++i)
@@ -39,20 +26,6 @@ int64_t eventNumberOfHeader(std::string_view line) {
         n = n * 10 + (c - '0');
     }
     return n;
-}
-
-int64_t lastEventHeader(std::string_view bytes) {
-    int64_t last = 0;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(pos, end - pos);
-        if (pos == 0 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
-        last = std::max(last, eventNumberOfHeader(line));
-        pos = end + 1;
-    }
-    return last;
 }
 
 }  // namespace
@@ -70,7 +43,12 @@ Schedule Schedule::load(const std::string& path) {
     platform::IoError err;
     if (std::optional<std::string> bytes = platform::fs().readFile(path, err)) {
         schedule.doc_ = platform::ProfileDocument::parse(*bytes);
-        schedule.lastEventSection_ = lastEventHeader(*bytes);
+        // The parsed names, so that a section counts exactly when a read can find it.
+        for (const std::string& name : schedule.doc_.sectionNames())
+            if (int64_t n = eventNumberOf(name)) schedule.eventSections_.push_back(n);
+        auto& numbers = schedule.eventSections_;
+        std::sort(numbers.begin(), numbers.end());
+        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     }
     return schedule;
 }
@@ -85,12 +63,6 @@ std::string Schedule::value(int64_t event, const char* key) const {
 
 std::vector<std::string> Schedule::eventLines(int64_t event) const {
     return doc_.getSection(eventSection(event));
-}
-
-int64_t Schedule::eventsWithin(double count) const {
-    if (!(count >= 1)) return 0;
-    return count < static_cast<double>(lastEventSection_) ? static_cast<int64_t>(count)
-                                                          : lastEventSection_;
 }
 
 }  // namespace gridmate

@@ -39,15 +39,16 @@ public:
     // The key lines of section "Event" + event, whole, comments left out.
     std::vector<std::string> eventLines(int64_t event) const;
 
-    // The highest n with a section "Event" + n in the file (0 for none). Every event
-    // after it reads as empty, so loops over a numEvents far beyond the file stop here.
-    int64_t lastEventSection() const { return lastEventSection_; }
-    // How many of the events 1 .. count can hold anything.
-    int64_t eventsWithin(double count) const;
+    // The numbers n of the file's sections "Event" + n, ascending, each once. Every
+    // other event reads as empty, so loops over a numEvents far beyond the file, or
+    // over a file with one far-off section, need only visit these.
+    const std::vector<int64_t>& eventSections() const { return eventSections_; }
+    // The highest of them (0 for none).
+    int64_t lastEventSection() const { return eventSections_.empty() ? 0 : eventSections_.back(); }
 
 private:
     platform::ProfileDocument doc_;
-    int64_t lastEventSection_ = 0;
+    std::vector<int64_t> eventSections_;
 };
 
 }  // namespace gridmate

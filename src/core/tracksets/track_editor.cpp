@@ -22,6 +22,8 @@ namespace {
 
 // An event number the files can actually name; a count beyond that is no count at all.
 constexpr double kLargestEventNumber = 1e15;
+// A list numbers its rows with 16 bits: a row past this could never be picked.
+constexpr int64_t kMaxListedEvents = 32767;
 
 std::optional<int64_t> countOf(const std::string& numEvents) {
     std::optional<double> count = eventCount(numEvents);
@@ -56,9 +58,12 @@ DatabaseTracks loadDatabaseTracks(const std::string& game, const std::string& se
         result.outcome = DatabaseTracks::Outcome::SetHasNoCount;
         return result;
     }
+    // Only events with a section hold a track; the others read as empty, whatever the count.
     std::unordered_set<std::string> inSet;
-    for (int64_t i = 1, n = set.eventsWithin(static_cast<double>(*setCount)); i <= n; ++i)
+    for (int64_t i : set.eventSections()) {
+        if (i > *setCount) break;
         inSet.insert(set.value(i, kTrackDirectoryKey));
+    }
 
     Schedule database = Schedule::load(databaseFile);
     std::optional<int64_t> count = countOf(database.numEvents());
@@ -67,7 +72,8 @@ DatabaseTracks loadDatabaseTracks(const std::string& game, const std::string& se
         return result;
     }
     InstalledTracks installed(game);
-    for (int64_t j = 1, m = database.eventsWithin(static_cast<double>(*count)); j <= m; ++j) {
+    for (int64_t j : database.eventSections()) {
+        if (j > *count) break;
         std::string track = database.value(j, kTrackDirectoryKey);
         if (inSet.count(track) || !platform::isPlainName(track) || !installed.contains(track))
             continue;
@@ -83,9 +89,11 @@ bool loadTrackSetTracks(const std::string& setFile, std::vector<TrackRecord>& tr
     std::optional<int64_t> count = countOf(set.numEvents());
     if (!count) return false;
     // Events past the file's last event section are listed (empty) only as far as a
-    // season can go, so that an absurd count cannot flood the list.
+    // season can go, so that an absurd count cannot flood the list; nor can one far-off
+    // section, beyond the rows a list can number.
     int64_t listed = std::min<int64_t>(
-        *count, std::max<int64_t>(set.lastEventSection(), kMaxInstallableEvents));
+        {*count, std::max<int64_t>(set.lastEventSection(), kMaxInstallableEvents),
+         kMaxListedEvents});
     for (int64_t i = 1; i <= listed; ++i)
         tracks.push_back(TrackRecord{set.value(i, "name"), set.value(i, "shortname"),
                                      set.value(i, kTrackDirectoryKey), i});
@@ -130,9 +138,15 @@ EditResult removeTrack(const std::string& setFile, int64_t row) {
     FileSnapshot before(setFile);
     auto& profile = platform::profile();
     bool ok = write(setFile, kSeasonSection, kNumEventsKey, std::to_string(n - 1));
-    // Past the last section both sides of a move are missing, so nothing would change.
+    // Event e takes the lines of e + 1. Where neither section exists the move would
+    // change nothing, so only the events at and just below a section are visited: a
+    // far-off section or a huge count costs no more than the sections there are.
     const int64_t lastMove = std::min(n - 1, set.lastEventSection());
-    for (int64_t e = row + 1; e <= lastMove; ++e)
+    std::vector<int64_t> moves;
+    for (int64_t s : set.eventSections())
+        for (int64_t e : {s - 1, s})
+            if (e > row && e <= lastMove && (moves.empty() || moves.back() < e)) moves.push_back(e);
+    for (int64_t e : moves)
         ok = profile.writeSection(setFile, eventSection(e), set.eventLines(e + 1)) && ok;
     ok = profile.writeString(setFile, eventSection(n), std::nullopt, std::nullopt) && ok;
     if (ok) return EditResult::Written;

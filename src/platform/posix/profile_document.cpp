@@ -153,6 +153,13 @@ std::vector<std::string> ProfileDocument::getSection(std::string_view section) c
     return lines;
 }
 
+std::vector<std::string> ProfileDocument::sectionNames() const {
+    std::vector<std::string> names;
+    // The first section only holds the lines before the first header.
+    for (size_t i = 1; i < sections_.size(); ++i) names.push_back(sections_[i].name);
+    return names;
+}
+
 bool ProfileDocument::setString(std::string_view section, std::string_view key,
                                 std::string_view value) {
     section = untilNul(section);

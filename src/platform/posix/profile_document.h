@@ -32,6 +32,9 @@ public:
     // "key=value" or "key", comment lines left out.
     std::vector<std::string> getSection(std::string_view section) const;
 
+    // The names of the file's sections in file order, duplicates included.
+    std::vector<std::string> sectionNames() const;
+
     // Changes; each returns whether the document changed.
     bool setString(std::string_view section, std::string_view key, std::string_view value);
     bool deleteKey(std::string_view section, std::string_view key);
