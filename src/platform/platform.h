@@ -134,6 +134,14 @@ public:
     virtual std::optional<std::string> stringValue(const std::string& path,
                                                    const Translation& translation,
                                                    const std::string& name) = 0;
+    // The string value `name` of the first translation: both questions at once, so that
+    // a reader of the file's bytes reads it once.
+    virtual std::optional<std::string> firstTranslationValue(const std::string& path,
+                                                             const std::string& name) {
+        auto translation = firstTranslation(path);
+        if (!translation) return std::nullopt;
+        return stringValue(path, *translation, name);
+    }
 };
 
 struct Platform {

@@ -57,6 +57,20 @@ TEST(PeVersion, ReadsTheMarkerOfPe32AndPe32PlusFiles) {
               std::nullopt);
 }
 
+TEST(PeVersion, TheFirstTranslationsValueIsReadInOneGo) {
+    TempFolder folder;
+    PeVersionInfo reader;
+    VersionNode root = versionInfo(0x0409, 1200, {{"PrivateBuild", u"english"}});
+    root.children[0].children.push_back(
+        parentNode("040704E4", {textNode("PrivateBuild", u"deutsch")}));
+    root.children[1] = translationNode({{0x0407, 1252}, {0x0409, 1200}});
+    std::string path = folder.write("two.dll", buildPeWithVersion(encode(root)).bytes);
+    EXPECT_EQ(reader.firstTranslationValue(path, "PrivateBuild"), "deutsch");
+    EXPECT_EQ(reader.firstTranslationValue(path, "FileVersion"), std::nullopt);
+    EXPECT_EQ(reader.firstTranslationValue(folder.write("text.dll", "not a program"), "PrivateBuild"),
+              std::nullopt);
+}
+
 TEST(PeVersion, TheFirstTranslationChoosesTheStringTable) {
     VersionNode root = versionInfo(0x0409, 1200, {{"PrivateBuild", u"english"}});
     root.children[0].children.push_back(

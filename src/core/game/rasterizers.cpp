@@ -59,9 +59,7 @@ std::vector<RastEntry> GetRasterizers(const std::string& gameFolder) {
     for (const auto& name : platform::fs().listFiles(gameFolder)) {
         if (!endsWithDll(name)) continue;
         std::string path = platform::joinPath(gameFolder, name);
-        auto translation = versions.firstTranslation(path);
-        if (!translation) continue;
-        auto marker = versions.stringValue(path, *translation, "PrivateBuild");
+        auto marker = versions.firstTranslationValue(path, "PrivateBuild");
         if (!marker) continue;
         if (auto entry = rasterizerFromMarker(name, *marker)) list.push_back(*entry);
     }

@@ -32,4 +32,14 @@ std::optional<std::string> PeVersionInfo::stringValue(const std::string& path,
     return stringValueIn(*resource, translation, name);
 }
 
+std::optional<std::string> PeVersionInfo::firstTranslationValue(const std::string& path,
+                                                                const std::string& name) {
+    auto image = readImage(path);
+    auto resource = image ? versionResourceOf(*image) : std::nullopt;
+    if (!resource) return std::nullopt;
+    auto translation = firstTranslationIn(*resource);
+    if (!translation) return std::nullopt;
+    return stringValueIn(*resource, *translation, name);
+}
+
 }  // namespace gridmate::platform

@@ -12,6 +12,8 @@ public:
     std::optional<Translation> firstTranslation(const std::string& path) override;
     std::optional<std::string> stringValue(const std::string& path, const Translation& translation,
                                            const std::string& name) override;
+    std::optional<std::string> firstTranslationValue(const std::string& path,
+                                                     const std::string& name) override;
 };
 
 }  // namespace gridmate::platform
