@@ -145,3 +145,13 @@ TEST(IniRead, TheLineEndsAtItsLineEndOrAtTheEndOfTheFile) {
     EXPECT_EQ(missing.count, 0);
     EXPECT_EQ(readIniText("[A]\r\nteam = Lotus\r\n", "[B]", "team").count, 0);
 }
+
+TEST(IniPatch, ACrEndingTheFileEndsItsLastLine) {
+    // The key on that line is found, and its own CR stays behind the new text.
+    EXPECT_EQ(patchIniText("[S]\nk = 1\n 2\r", "[S]", "2", "2="), "[S]\nk = 1\n 2=\r");
+    EXPECT_EQ(readIniText("[S]\nk = 1\n 2=\r", "[S]", "2").count, 0);
+    // New lines go behind it on lines of their own; the CR becomes CR LF.
+    EXPECT_EQ(patchIniText("[S]\nk = 1\n 2\r", "[S]", "x", "x="),
+              "[S]\nk = 1\n 2\r\n\nx=\n\n");
+    EXPECT_EQ(patchIniText("[S]\n 2\r", "[T]", "x", "x="), "[S]\n 2\r\n\n[T]\nx=\n");
+}

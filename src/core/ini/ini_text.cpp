@@ -59,7 +59,11 @@ std::vector<TextLine> splitLines(std::string_view text) {
     while (start < text.size()) {
         size_t lf = text.find('\n', start);
         if (lf == std::string_view::npos) {
-            lines.push_back({start, text.size(), text.size()});
+            // A CR that ends the file ends its last line (as the game's writer ends lines
+            // at CR): kept as part of the text, a line end added behind it would turn it
+            // into CR LF and the line would read differently.
+            size_t contentEnd = text.back() == '\r' ? text.size() - 1 : text.size();
+            lines.push_back({start, contentEnd, text.size()});
             break;
         }
         size_t contentEnd = (lf > start && text[lf - 1] == '\r') ? lf - 1 : lf;
@@ -138,11 +142,15 @@ std::string patchIniText(std::string_view text, std::string_view header, std::st
     auto lines = splitLines(text);
     std::string eol = lineEndOf(text);
     auto section = findSection(text, lines, header);
-    if (!section) return appendSection(text, lines, eol, header, line);
-
     size_t lineIndex = 0;
-    if (auto keyPos = findKey(text, lines, *section, key, &lineIndex))
-        return spliced(text, *keyPos, lines[lineIndex].contentEnd, line);
+    std::optional<size_t> keyPos;
+    if (section) keyPos = findKey(text, lines, *section, key, &lineIndex);
+    if (keyPos) return spliced(text, *keyPos, lines[lineIndex].contentEnd, line);
+    // Lines go in behind a last line that ends in a lone CR: its CR is completed to
+    // CR LF first, which changes no line, so that the new lines start lines of their own.
+    if (!text.empty() && text.back() == '\r')
+        return patchIniText(std::string(text) + "\n", header, key, line);
+    if (!section) return appendSection(text, lines, eol, header, line);
 
     std::string added(line);
     added += eol;
