@@ -4,6 +4,7 @@
 
 #include "app/pitboard.h"
 #include "app/message.h"
+#include "app/wait_cursor.h"
 #include "core/game/game_folder.h"
 #include "core/game/player_lists.h"
 #include "core/game/seasons.h"
@@ -151,14 +152,13 @@ void Pitboard::cboTeam_Click(int16_t Index) {
 
 void Pitboard::cboLastTrack_Click(int16_t Index) {
     if (blnUpdating) return;
-    platform::ui().setWaitCursor(true);
+    WaitCursor busy;
     if (chkAutoLoadWing4Track->checked() && Index == 2) cmdLoadWing4Track_Click();
     std::string track = cboLastTrack[Index].selectedItem();
     std::string player = selectedPlayer();
     if (chkCopyDefaultSetup->checked() && !player.empty()) copyDefaultSetups(track);
     if (cboLastTrack[Index].selectedIndex() >= 0 && !player.empty())
         writeGameKey(playerFile(strGPLPath, player, Index), GameKey::LastTrackSelection, track);
-    platform::ui().setWaitCursor(false);
 }
 
 // myset\* beside the program into <player>\setups\<track>, overwriting files of the

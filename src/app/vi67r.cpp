@@ -1,5 +1,6 @@
 #include "app/vi67r.h"
 #include "app/message.h"
+#include "app/wait_cursor.h"
 
 #include <initializer_list>
 #include <optional>
@@ -14,15 +15,6 @@ namespace {
 
 constexpr const char* kDatabaseSetting = "67s";
 
-
-// The busy pointer while a list loads, and the normal one again however the load ends.
-class WaitCursor {
-public:
-    WaitCursor() { platform::ui().setWaitCursor(true); }
-    ~WaitCursor() { platform::ui().setWaitCursor(false); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::string rowText(const TrackRecord& record) {
     return strFormatTrackLine(record.name, record.shortname, record.trackDirectory);

@@ -15,18 +15,9 @@
 
 #include "core/ini/game_ini.h"
 
-namespace {
+#include "clock.h"
 
-double seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / double(frequency.QuadPart);
-}
+namespace {
 
 // About 5 KB of sections and keys, in the layout both writers keep as it is.
 std::string fiveKilobytes() {

@@ -11,18 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "clock.h"
 
-double seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) / double(frequency.QuadPart);
-}
+namespace {
 
 // The folder of a program path, where it starts (gridmate.exe finds tarmac.ini there).
 std::string folderOf(const std::string& path) {
