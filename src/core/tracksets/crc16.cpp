@@ -60,9 +60,12 @@ std::string GetCRC16(std::string_view bytes) {
 
 std::optional<std::string> fileCRC(const std::string& path, platform::IoError& err) {
     auto& fs = platform::fs();
-    if (!fs.isFile(path)) return std::string();
+    // Read first, ask after: a set folder holds many files and nearly all of them read.
     std::optional<std::string> bytes = fs.readFile(path, err);
-    if (!bytes) return std::nullopt;
+    if (!bytes) {
+        if (!fs.isFile(path)) return std::string();
+        return std::nullopt;
+    }
     return bytes->empty() ? std::string() : GetCRC16(*bytes);
 }
 

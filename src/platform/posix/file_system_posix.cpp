@@ -47,9 +47,17 @@ std::vector<std::string> listEntries(const std::string& folder, bool wantFolders
     while (dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
-        struct stat st {};
-        if (!statPath(joinPath(folder, name), st)) continue;
-        if (S_ISDIR(st.st_mode) == wantFolders) names.push_back(name);
+        // The entry's own type spares a look-up per name; links, and file systems that
+        // do not say, are asked.
+        bool isFolder;
+        if (entry->d_type == DT_DIR || entry->d_type == DT_REG) {
+            isFolder = entry->d_type == DT_DIR;
+        } else {
+            struct stat st {};
+            if (!statPath(joinPath(folder, name), st)) continue;
+            isFolder = S_ISDIR(st.st_mode);
+        }
+        if (isFolder == wantFolders) names.push_back(name);
     }
     ::closedir(dir);
     return names;
@@ -80,24 +88,34 @@ bool PosixFileSystem::isReadOnly(const std::string& path) {
 }
 
 std::optional<std::string> PosixFileSystem::readFile(const std::string& path, IoError& err) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so that a named pipe in place of a game file cannot hang
+    // the program; only plain files are read.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         err = errnoError(errno);
         return std::nullopt;
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    int code = ::fstat(fd, &st) != 0 ? errno
+               : S_ISDIR(st.st_mode)     ? EISDIR
+               : !S_ISREG(st.st_mode)    ? EINVAL
+                                         : 0;
+    if (code != 0) {
         ::close(fd);
-        err = errnoError(EISDIR);
+        err = errnoError(code);
         return std::nullopt;
     }
+    // The bytes go straight into a string sized for the whole file: a string grown
+    // chunk by chunk, or filled through a buffer, would copy a multi-MB file over and
+    // over. The size is only a hint; a file that grows or shrinks meanwhile is read to
+    // its end all the same.
     std::string bytes;
-    // Room for the whole file up front: a string grown chunk by chunk would copy a
-    // multi-MB file several times over. One byte more lets the final read see the end.
-    if (S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size) + 1);
-    char buffer[65536];
+    size_t used = 0;
+    // One byte more than the size lets the first read already see the end.
+    size_t room = st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : 65536;
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == bytes.size()) bytes.resize(bytes.empty() ? room : 2 * bytes.size());
+        ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
             err = errnoError(errno);
@@ -105,8 +123,9 @@ std::optional<std::string> PosixFileSystem::readFile(const std::string& path, Io
             return std::nullopt;
         }
         if (n == 0) break;
-        bytes.append(buffer, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
+    bytes.resize(used);
     ::close(fd);
     return bytes;
 }
