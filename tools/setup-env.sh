@@ -87,7 +87,7 @@ stop_display() {
 start_wine() {
     init_wine_prefix
     start_display
-    wineserver -p
+    wineserver -p 2>/dev/null || true  # one may be running already
     wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 

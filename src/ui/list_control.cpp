@@ -21,7 +21,7 @@ bool ListControl::addItem(std::string text, std::optional<int> position) {
     const int at = position.value_or(count());
     if (at < 0 || at > count()) return false;
     items_.insert(items_.begin() + at, std::move(text));
-    notify(Property::Items);
+    itemsChanged(ItemChange::Kind::Inserted, at);
     if (selectedIndex_ >= at) moveSelectionQuietly(selectedIndex_ + 1);
     return true;
 }
@@ -29,7 +29,7 @@ bool ListControl::addItem(std::string text, std::optional<int> position) {
 bool ListControl::removeItem(int index) {
     if (index < 0 || index >= count()) return false;
     items_.erase(items_.begin() + index);
-    notify(Property::Items);
+    itemsChanged(ItemChange::Kind::Removed, index);
     if (selectedIndex_ == index)
         moveSelectionQuietly(-1);
     else if (selectedIndex_ > index)
@@ -42,9 +42,14 @@ void ListControl::clear() {
     const bool hadSelection = selectedIndex_ != -1;
     items_.clear();
     selectedIndex_ = -1;
-    if (hadItems) notify(Property::Items);
+    if (hadItems) itemsChanged(ItemChange::Kind::Cleared, 0);
     if (hadSelection) notify(Property::SelectedIndex);
     cleared();
+}
+
+void ListControl::itemsChanged(ItemChange::Kind kind, int index) {
+    lastItemChange_ = {kind, index, lastItemChange_.number + 1};
+    notify(Property::Items);
 }
 
 void ListControl::dropSelectionQuietly() {

@@ -38,6 +38,15 @@ public:
     bool removeItem(int index);
     void clear();
 
+    // The last change of the items, numbered, so that a view told of it can apply just
+    // that change (one item in or out) instead of comparing whole lists.
+    struct ItemChange {
+        enum class Kind { Inserted, Removed, Cleared } kind = Kind::Cleared;
+        int index = 0;
+        unsigned long number = 0;  // counts every change of the items
+    };
+    const ItemChange& lastItemChange() const { return lastItemChange_; }
+
     Handler onClick;
 
 protected:
@@ -51,8 +60,11 @@ protected:
 private:
     void moveSelectionQuietly(int index);
 
+    void itemsChanged(ItemChange::Kind kind, int index);
+
     std::vector<std::string> items_;
     int selectedIndex_ = -1;
+    ItemChange lastItemChange_;
 };
 
 }  // namespace gridmate::ui

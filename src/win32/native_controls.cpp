@@ -104,6 +104,8 @@ void NativeWindow::recreate(NativeControl& native) {
     byHandle_.erase(old);
     bool hadFocus = GetFocus() == old || IsChild(old, GetFocus());
     native.hwnd = createHandle(*native.model, native.id);
+    native.itemChangeShown.reset();
+    native.redrawHeld = false;
     SetWindowPos(native.hwnd, before ? before : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     DestroyWindow(old);

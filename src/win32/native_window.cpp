@@ -122,6 +122,7 @@ NativeWindow::NativeControl* NativeWindow::find(const ui::Control& control) {
 }
 
 bool NativeWindow::translateDialogMessage(MSG& message) {
+    tooltips_.relay(message);
     return hwnd_ && IsDialogMessageA(hwnd_, &message);
 }
 
@@ -135,12 +136,20 @@ LRESULT CALLBACK NativeWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam
     }
     auto* self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return self->onMessage(message, wParam, lParam);
+    ++self->dispatching_;
+    LRESULT result = self->onMessage(message, wParam, lParam);
+    // Whatever the message changed in the lists is drawn once, now it is done.
+    if (--self->dispatching_ == 0 && self->redrawHeld_) self->releaseRedraw();
+    return result;
 }
 
 LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = hwnd_;
     switch (message) {
+        case kReleaseRedraw:
+            releasePosted_ = false;
+            releaseRedraw();
+            return 0;
         case WM_COMMAND: return onCommand(wParam, lParam);
         case WM_HSCROLL:
             onScroll(wParam, lParam);

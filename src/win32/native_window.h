@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -56,7 +57,8 @@ public:
     int dpi() const { return dpi_; }
     const Tooltips& tooltips() const { return tooltips_; }
 
-    // Tab, arrow keys and mnemonics for this window; true when the message was used.
+    // Tab, arrow keys and mnemonics for this window, and the mouse for its tooltips;
+    // true when the message was used.
     bool translateDialogMessage(MSG& message);
 
 private:
@@ -66,7 +68,12 @@ private:
         int id = 0;
         BitmapHandle picture;
         FontHandle ownFont;  // a list box with a font of its own
+        std::optional<unsigned long> itemChangeShown;  // the model's last item change shown
+        bool redrawHeld = false;              // see holdRedraw
     };
+
+    // Posted to draw the lists again after a change made outside the window procedure.
+    static constexpr UINT kReleaseRedraw = WM_APP + 1;
 
     // Sets a flag for the lifetime of the guard (nested uses keep it set).
     class Guard {
@@ -116,6 +123,8 @@ private:
     void mirrorText(NativeControl& native);
     void mirrorSelection(NativeControl& native);
     void mirrorItems(NativeControl& native);
+    void holdRedraw(NativeControl& native);
+    void releaseRedraw();
     void mirrorValue(NativeControl& native);
     void mirrorPicture(NativeControl& native);
     void mirrorStyle(NativeControl& native);
@@ -151,6 +160,9 @@ private:
     int mirroring_ = 0;           // inside a model -> HWND update
     int movingFromModel_ = 0;     // the model is placing the window
     int reportingToModel_ = 0;    // the window tells the model its position or state
+    int dispatching_ = 0;         // inside the window procedure
+    bool redrawHeld_ = false;     // some list waits to be drawn again
+    bool releasePosted_ = false;
 };
 
 // The thread's message loop, with keyboard navigation in `window`, until WM_QUIT.

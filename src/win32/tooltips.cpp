@@ -19,7 +19,7 @@ void Tooltips::create(HWND owner) {
 TOOLINFOA Tooltips::toolFor(HWND control) const {
     TOOLINFOA tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = GetParent(control);
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     return tool;
@@ -55,6 +55,15 @@ void Tooltips::forget(HWND control) {
     if (!window_ || !tools_.erase(control)) return;
     TOOLINFOA tool = toolFor(control);
     SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Tooltips::relay(const MSG& message) const {
+    if (!window_) return;
+    bool mouse = message.message == WM_MOUSEMOVE ||
+                 (message.message >= WM_LBUTTONDOWN && message.message <= WM_MBUTTONUP);
+    if (!mouse || !tools_.count(message.hwnd)) return;
+    MSG copy = message;  // the message takes a non-const pointer
+    SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
 }
 
 }  // namespace gridmate::win32

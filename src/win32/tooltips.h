@@ -1,5 +1,8 @@
 // The tooltips of one window: a single tooltip control with one tool per control that
-// has a text. The tool subclasses its control, so no mouse relaying is needed.
+// has a text. The window's message loop hands it the mouse messages (relay): letting
+// each tool subclass its control instead would cost every message the control gets a
+// look-up of the subclass data, a round trip to the server under Wine (20 us, which
+// made filling a list of 1,700 rows take seconds).
 #pragma once
 
 #include <windows.h>
@@ -27,6 +30,9 @@ public:
     // The control's current tip, empty when it has none.
     std::string text(HWND control) const;
     void forget(HWND control);
+    // Passes a mouse message meant for one of the tools to the tooltip control, which
+    // shows and hides the tips from them; other messages are ignored.
+    void relay(const MSG& message) const;
 
 private:
     TOOLINFOA toolFor(HWND control) const;

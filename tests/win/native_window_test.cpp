@@ -180,6 +180,78 @@ TEST_F(NativeWindowTest, ControlsShowTheModelAndFollowItsChanges) {
     EXPECT_EQ(view->tooltips().text(h(*cmdGo)), "go now");
 }
 
+// Lists change item by item; the native list must hold the model's items after every
+// change, whether an item went at the end, in the middle or away.
+TEST_F(NativeWindowTest, NativeListsFollowEveryItemChange) {
+    ui::ListBox& lstRows = add<ui::ListBox>("lstRows", nullptr, {0, 0, 1500, 1500});
+    build();
+    auto shown = [&](const ui::Control& control, UINT countMessage, UINT textMessage) {
+        std::vector<std::string> items;
+        for (LRESULT i = 0, n = send(control, countMessage); i < n; ++i) {
+            std::vector<char> text(64, '\0');
+            send(control, textMessage, WPARAM(i), reinterpret_cast<LPARAM>(text.data()));
+            items.emplace_back(text.data());
+        }
+        return items;
+    };
+    auto check = [&](const char* step) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(shown(*cboList, CB_GETCOUNT, CB_GETLBTEXT), cboList->items());
+        EXPECT_EQ(send(*cboList, CB_GETCURSEL), cboList->selectedIndex());
+        EXPECT_EQ(shown(lstRows, LB_GETCOUNT, LB_GETTEXT), lstRows.items());
+    };
+    cboList->clear();
+    for (const char* item : {"a", "b", "b", "c", "b"}) {
+        cboList->addItem(item);
+        lstRows.addItem(item);
+    }
+    check("filled one by one");
+    cboList->setSelectedIndex(3);
+    cboList->addItem("b", 2);
+    lstRows.addItem("x", 0);
+    check("inserted");
+    cboList->removeItem(1);
+    lstRows.removeItem(5);
+    lstRows.removeItem(2);
+    check("removed");
+    lstRows.clear();
+    lstRows.addItem("b");
+    cboList->removeItem(0);
+    check("cleared and refilled");
+}
+
+// The window's message loop hands the mouse to the tooltips; a tip shows for the
+// control under the mouse and for no other.
+TEST_F(NativeWindowTest, TheMouseOverAControlShowsItsTip) {
+    model.show();
+    build();
+    HWND tips = view->tooltips().handle();
+    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
+    auto hover = [&](HWND control) {
+        RECT rect;
+        GetWindowRect(control, &rect);
+        SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        MSG move{};
+        move.hwnd = control;
+        move.message = WM_MOUSEMOVE;
+        move.lParam = MAKELPARAM((rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2);
+        GetCursorPos(&move.pt);
+        view->translateDialogMessage(move);
+        for (int i = 0; i < 20; ++i) {  // the tip waits for a timer
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            Sleep(10);
+        }
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof(tool);
+        return SendMessageA(tips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool))
+                   ? reinterpret_cast<HWND>(tool.uId)
+                   : nullptr;
+    };
+    EXPECT_EQ(hover(h(*txtName)), h(*txtName));
+    EXPECT_EQ(hover(h(*lblInfo)), nullptr);  // no tip of its own
+}
+
 TEST_F(NativeWindowTest, ChangesMadeByCodeRunTheirHandlerOnlyOnce) {
     build();
     txtName->setText("abc");

@@ -167,22 +167,27 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path, Io
         err = lastError();
         return std::nullopt;
     }
-    std::string bytes;
-    // Room for the whole file up front: a string grown chunk by chunk would copy a
-    // multi-MB file several times over.
+    // The bytes go straight into a string sized for the whole file, one byte more so
+    // that the first read already sees the end: a disk file's read returns less than
+    // asked only at its end. The size is a hint; a file that grows meanwhile is read on.
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0)
-        bytes.reserve(static_cast<size_t>(size.QuadPart) + 1);
-    char buffer[65536];
+    size_t room = GetFileSizeEx(file.get(), &size) && size.QuadPart > 0
+                      ? static_cast<size_t>(size.QuadPart) + 1
+                      : 65536;
+    std::string bytes;
+    size_t used = 0;
     for (;;) {
+        if (used == bytes.size()) bytes.resize(bytes.empty() ? room : 2 * bytes.size());
+        DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - used, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+        if (!ReadFile(file.get(), bytes.data() + used, want, &got, nullptr)) {
             err = lastError();
             return std::nullopt;
         }
-        if (got == 0) break;
-        bytes.append(buffer, got);
+        used += got;
+        if (got < want) break;
     }
+    bytes.resize(used);
     return bytes;
 }
 

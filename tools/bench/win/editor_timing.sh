@@ -6,5 +6,9 @@ root=$(pwd)
 source tools/setup-env.sh
 configure_windows
 cmake --build build-win -j2 --target editor_timing
-init_wine_prefix
-wine build-win/tools/bench/win/editor_timing.exe
+start_wine
+trap 'stop_wine >/dev/null 2>&1 || true' EXIT
+echo "-- headless"
+wine build-win/tools/bench/win/editor_timing.exe </dev/null
+echo "-- in its native window"
+wine build-win/tools/bench/win/editor_timing.exe --window </dev/null

@@ -4,6 +4,7 @@
 // both see the same machine; the median of each is printed, and their ratio.
 //
 //   start_timer <runs> <program> <caption> <baseline program> <baseline caption>
+//               [baseline arguments]
 #include <windows.h>
 
 #include <algorithm>
@@ -22,11 +23,12 @@ std::string folderOf(const std::string& path) {
 }
 
 // Milliseconds from CreateProcess to the window being visible; negative on failure.
-double timeOneStart(const std::string& program, const std::string& caption) {
+double timeOneStart(const std::string& program, const std::string& caption,
+                    const std::string& arguments = "") {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string command = "\"" + program + "\"";
+    std::string command = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     std::string folder = folderOf(program);
     double start = seconds();
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -61,17 +63,18 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: start_timer <runs> <program> <caption> <baseline> <caption>\n");
+        std::fprintf(stderr, "usage: start_timer <runs> <program> <caption> <baseline> <caption> [arguments]\n");
         return 2;
     }
     int runs = std::max(1, std::atoi(argv[1]));
     std::vector<double> measured, baseline;
     // One unmeasured start of each warms Wine's services and the file cache.
     timeOneStart(argv[2], argv[3]);
-    timeOneStart(argv[4], argv[5]);
+    std::string arguments = argc > 6 ? argv[6] : "";
+    timeOneStart(argv[4], argv[5], arguments);
     for (int i = 0; i < runs; ++i) {
         double m = timeOneStart(argv[2], argv[3]);
-        double b = timeOneStart(argv[4], argv[5]);
+        double b = timeOneStart(argv[4], argv[5], arguments);
         if (m < 0 || b < 0) {
             std::fprintf(stderr, "run %d: a window did not appear\n", i + 1);
             return 1;
