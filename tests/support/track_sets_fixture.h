@@ -11,8 +11,6 @@
 
 namespace gridmate::test {
 
-using Texts = std::vector<std::string>;
-
 class TrackSets : public AppFixture {
 protected:
     void SetUp() override {
