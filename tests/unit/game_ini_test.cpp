@@ -68,25 +68,6 @@ TEST_F(GameIniFiles, AMissingFileIsReportedOnceAndNeitherReadNorCreated) {
     EXPECT_EQ(test::listing(folder.path()), "");
 }
 
-TEST_F(GameIniFiles, AFailureAtAnyWriteStepLeavesTheFileWholeAndReportsOnce) {
-    struct Step {
-        platform::WriteStep step;
-        int code;
-    };
-    for (Step s :
-         {Step{platform::WriteStep::CreateTemp, EACCES}, Step{platform::WriteStep::Write, ENOSPC},
-          Step{platform::WriteStep::Flush, EIO}, Step{platform::WriteStep::Replace, EBUSY}}) {
-        SCOPED_TRACE(static_cast<int>(s.step));
-        std::string path = folder.write("app.ini", kApp);
-        ui.messages.clear();
-        files.failStep = [&](platform::WriteStep step) { return step == s.step; };
-        EXPECT_EQ(lngWriteIniLine(path, "[ Player ]", "lastPlayer", "lastPlayer = bob"), -1);
-        EXPECT_EQ(test::readBytes(path), kApp);
-        EXPECT_EQ(test::listing(folder.path()), "app.ini");
-        expectOneFailureMessage(ui, s.code);
-    }
-}
-
 TEST_F(GameIniFiles, AReadOnlyFileIsReportedAndStaysAsItWas) {
     std::string path = folder.write("app.ini", kApp);
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
