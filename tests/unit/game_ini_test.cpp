@@ -68,6 +68,23 @@ TEST_F(GameIniFiles, AMissingFileIsReportedOnceAndNeitherReadNorCreated) {
     EXPECT_EQ(test::listing(folder.path()), "");
 }
 
+// Each step of the atomic write fails with the error the system gives at that step.
+TEST_F(GameIniFiles, AFailureAtAnyWriteStepLeavesTheFileWholeAndReportsOnce) {
+    using platform::WriteStep;
+    const std::pair<WriteStep, int> steps[] = {{WriteStep::CreateTemp, EACCES},
+                                               {WriteStep::Write, ENOSPC},
+                                               {WriteStep::Flush, EIO},
+                                               {WriteStep::Replace, EBUSY}};
+    for (auto [failing, code] : steps) {
+        std::string path = folder.write("app.ini", kApp);
+        ui.messages.clear();
+        files.failStep = [step = failing](WriteStep s) { return s == step; };
+        EXPECT_EQ(lngWriteIniLine(path, "[ Player ]", "lastPlayer", "lastPlayer = bob"), -1);
+        EXPECT_EQ(test::readBytes(path), kApp);
+        expectOneFailureMessage(ui, code);
+    }
+}
+
 TEST_F(GameIniFiles, AReadOnlyFileIsReportedAndStaysAsItWas) {
     std::string path = folder.write("app.ini", kApp);
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
