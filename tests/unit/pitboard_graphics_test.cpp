@@ -59,7 +59,8 @@ TEST_F(Graphics, LoadShowsTheStoredValuesAndWritesNothing) {
     EXPECT_EQ(w.hscWingAngle[0].value(), 12);  // stored negated
     EXPECT_EQ(w.lblWingAngle[0].caption(), "12");
     EXPECT_EQ(w.hscWingAngle[1].value(), 8);
-    for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(gameBytes(files[i]), before[i]) << files[i];
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(gameBytes(files[i]), before[i]) << files[i];
     // A season switch shows that season's bias.
     w.optSeason[1].setSelected(true);
     EXPECT_EQ(w.hscDetail->value(), 3);

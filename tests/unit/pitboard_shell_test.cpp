@@ -21,7 +21,8 @@ TEST_F(PitboardShell, FirstStartAsksForTheGameAndOpensCollapsedOn1967) {
     ui.filePicks.push_back(gameExe());
     auto& w = load();
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(dialogs(ui), Texts{"Select your GPL.exe | GPL.EXE (gpl.exe) | GPL.EXE | C:\\sierra\\gpl"});
+    EXPECT_EQ(dialogs(ui),
+              Texts{"Select your GPL.exe | GPL.EXE (gpl.exe) | GPL.EXE | C:\\sierra\\gpl"});
     EXPECT_EQ(storedSetting("path"), game);
     EXPECT_EQ(w.strGPLPath, game);
     EXPECT_EQ(w.txtGPLPath->text(), game);
@@ -68,8 +69,8 @@ TEST_F(PitboardShell, FixedListsAreFilledInTheirOrder) {
 
 // A cancel, or the typed name of a file that does not exist, ends the start.
 TEST_F(PitboardShell, NoGameChosenAtTheFirstStartEndsWithoutWritingAnything) {
-    for (auto pick : {std::optional<std::string>(), std::optional(temp.file("gpl/nothere.exe"))}) {
-        ui.filePicks.push_back(pick);
+    for (auto chosen : {std::optional<std::string>(), std::optional(temp.file("gpl/gone.exe"))}) {
+        ui.filePicks.push_back(chosen);
         load();
         EXPECT_FALSE(loaded);
         EXPECT_EQ(readBytes(settingsFile), "<missing>");
@@ -162,9 +163,9 @@ TEST_F(PitboardShell, OptionKeysAreComparedExactly) {
                           w.chkAutoLoadWing4Track, w.chkForceFullscreen4NonD3D, w.chkSetWingMax15})
             EXPECT_EQ(box->checked(), value == "1") << box->name() << " " << value;
         EXPECT_EQ(w.hscWingAngle[0].maximum(), value == "1" ? 15 : 90);
-        EXPECT_EQ(w.cboPlayer->toolTip(), value == "1"
-                                              ? "changes will be saved to app.ini when exiting Gridmate"
-                                              : "changes will NOT be saved to app.ini");
+        EXPECT_EQ(w.cboPlayer->toolTip(),
+                  value == "1" ? "changes will be saved to app.ini when exiting Gridmate"
+                               : "changes will NOT be saved to app.ini");
     }
 }
 

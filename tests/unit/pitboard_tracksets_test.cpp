@@ -143,9 +143,9 @@ TEST_F(TrackSets, AFailedInstallLeavesTheScheduleByteForByte) {
     p.fileSystem = &files;
     platform::ScopedPlatform failing(p);
     choose("Short");
+    const std::string busy = std::string(std::strerror(EBUSY)) + "(" + std::to_string(EBUSY) + ")";
     EXPECT_EQ(boxes(ui), Texts{"Gridmate | Critical Ok | ChangeTrackSet()\tError on copying over "
-                               "Short.67s to 67seasons.ini\r\n" +
-                               std::string(std::strerror(EBUSY)) + "(" + std::to_string(EBUSY) + ")"});
+                               "Short.67s to 67seasons.ini\r\n" + busy});
     EXPECT_EQ(installed(), original);
     EXPECT_EQ(listing(gameFiles.file("seasons")), "67season.ini,Original.67s,Short.67s");
     EXPECT_EQ(w.cboTrackSets->selectedIndex(), -1);

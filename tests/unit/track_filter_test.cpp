@@ -22,7 +22,8 @@ TEST(TrackFilter, TextMatchesPartStartOrEndOfAnyFieldInAnyCase) {
         {"ring*", {}},      {"monaco*", {0}},     {"monacos*", {}}, {"*RING", {2}},
         {"*prix", {0, 1, 2}}, {"*mon", {}},       {"*one", {3}},   {"*aco*", {}},
         {"la*o", {3}},      {"la o", {}},         {"**", {}}};
-    for (const auto& [filter, rows] : cases) EXPECT_EQ(filterTracks(tracks, filter), rows) << filter;
+    for (const auto& [filter, rows] : cases)
+        EXPECT_EQ(filterTracks(tracks, filter), rows) << filter;
     EXPECT_FALSE(filterTracks(tracks, "*").has_value());  // the list stays as it is
     EXPECT_EQ(filterTracks({}, "mon"), Rows{});
 }
@@ -35,5 +36,6 @@ TEST(TrackFilter, DoubleByteCharactersAreWholeAndTheirTrailBytesKeepTheirCase) {
     const std::pair<const char*, Rows> cases[] = {
         {"a", {1}}, {"*A", {1}}, {"A*", {1}}, {"\x82\x41", {0}}, {"*\x82\x41", {0}},
         {"\x82\x61", {}}};  // the trail byte is not folded
-    for (const auto& [filter, rows] : cases) EXPECT_EQ(filterTracks(tracks, filter), rows) << filter;
+    for (const auto& [filter, rows] : cases)
+        EXPECT_EQ(filterTracks(tracks, filter), rows) << filter;
 }
