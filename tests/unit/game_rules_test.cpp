@@ -31,7 +31,9 @@ TEST(RasterizerMarker, TypeLineMakesARasterizerAndTheLastDisplayNameNamesIt) {
     for (const auto& [marker, name] : cases) {
         auto entry = rasterizerFromMarker("Rend_OGL.dll", marker);
         EXPECT_EQ(entry ? std::optional(entry->DisplayName) : std::nullopt, name) << marker;
-        if (entry) EXPECT_EQ(entry->FileName, "Rend_OGL.dll");
+        if (entry) {
+            EXPECT_EQ(entry->FileName, "Rend_OGL.dll");
+        }
     }
     EXPECT_EQ(rastItemText({"x.dll", ""}), " (x.dll)");
 }
