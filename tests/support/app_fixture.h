@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/pitboard.h"
 #include "app/settings.h"
@@ -16,6 +17,8 @@
 
 namespace gridmate::test {
 
+using Texts = std::vector<std::string>;
+
 class AppFixture : public ::testing::Test {
 protected:
     AppFixture();
@@ -25,6 +28,14 @@ protected:
     std::string storedSetting(const std::string& key) const;
     // Stores the game folder, so that the load does not ask for it.
     void knownGameFolder() { setting("path", game); }
+    // The usual game, stored: app.ini naming Jim, core.ini, the wings (front installed at
+    // 12, rear off at 8) and Jim's file of each season.
+    void jimsGame();
+    std::string gameBytes(const std::string& relative) const {
+        return readBytes(gameFiles.file(relative));
+    }
+    // Selects `item` in `box`; a failure when the box does not list it.
+    static void pick(ui::ComboBox& box, const std::string& item);
 
     // Creates the window and runs its load sequence; `loaded` tells its result.
     app::Pitboard& load();

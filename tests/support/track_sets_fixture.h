@@ -11,14 +11,10 @@
 
 namespace gridmate::test {
 
-using Texts = std::vector<std::string>;
-
 class TrackSets : public AppFixture {
 protected:
     void SetUp() override {
-        knownGameFolder();
-        gameFiles.appIni("Jim").coreIni().wingsIni("1", "-12", "0", "-8");
-        for (int s = 0; s < 3; ++s) gameFiles.player("Jim", s);
+        jimsGame();
         for (auto t : {"monaco", "spa", "rouen", "monza"}) gameFiles.trackFolder(t);
     }
     std::string seasonFile(const std::string& name) { return gameFiles.file("seasons/" + name); }

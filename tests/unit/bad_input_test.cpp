@@ -17,8 +17,6 @@ using namespace gridmate::test;
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 // Bytes no text editor wrote: every byte value, NULs, bare CRs, brackets and "=" among
 // them, the same for every run.
 std::string garbage(size_t size, unsigned seed) {
@@ -32,9 +30,7 @@ std::string garbage(size_t size, unsigned seed) {
 class BadInput : public AppFixture {
 protected:
     void standardGame() {
-        knownGameFolder();
-        gameFiles.appIni("Jim").coreIni().wingsIni("1", "-12", "0", "-8");
-        for (int s = 0; s < 3; ++s) gameFiles.player("Jim", s);
+        jimsGame();
         for (auto t : {"monaco", "spa", "rouen"}) gameFiles.trackFolder(t);
         gameFiles.raw("seasons/67season.ini", scheduleText({event("monaco", 1), event("spa", 2)}));
     }
@@ -86,7 +82,10 @@ TEST_F(BadInput, GarbageInEveryFileTheProgramReadsLoadsWithoutWritingAndStaysUsa
 
     auto& w = load();
     ASSERT_TRUE(loaded);
-    for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(readBytes(gameFiles.file(files[i])), before[i]) << files[i];
+    for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(gameBytes(files[i]), before[i]) << files[i];
+    // The settings load as defaults.
+    EXPECT_EQ(w.currentSeason(), 0);
+    EXPECT_TRUE(w.chkForceFullscreen4NonD3D->checked());
     EXPECT_EQ(w.cboPlayer->items(), Texts{"Jim"});
     EXPECT_EQ(w.cboTrackSets->items(), Texts{"Junk"});
     EXPECT_EQ(w.RastList.size(), 0u);
@@ -121,50 +120,38 @@ TEST_F(BadInput, AccentedBlankAndDoubleByteNamesReachTheirOwnFiles) {
     gameFiles.raw("seasons/Saison \xE9t\xE9.67s", scheduleText({event("rouen", 7)}));
     gameFiles.raw("seasons/" + doubleByte + ".67s", scheduleText({event("spa", 8)}));
     auto& w = load();
-    w.modalHost = nullptr;
-    std::string others = readBytes(gameFiles.file("players/Jim/player.ini"));
+    std::string others = gameBytes("players/Jim/player.ini");
     for (const std::string& name : {accented, doubleByte}) {
-        const auto& items = w.cboPlayer->items();
-        w.cboPlayer->setSelectedIndex(int(std::find(items.begin(), items.end(), name) - items.begin()));
+        pick(*w.cboPlayer, name);
         ASSERT_EQ(w.selectedPlayer(), name);
         w.cboHelmet[0].setSelectedIndex(7);
         EXPECT_NE(readBytes(gameFiles.file("players/" + name + "/player.ini"))
                       .find(composeLine(GameKey::HelmetColor, "7")),
                   std::string::npos);
     }
-    EXPECT_EQ(readBytes(gameFiles.file("players/Jim/player.ini")), others);
+    EXPECT_EQ(gameBytes("players/Jim/player.ini"), others);
     ui.answers.push_back(platform::Answer::Yes);
-    const auto& sets = w.cboTrackSets->items();
-    w.cboTrackSets->setSelectedIndex(int(std::find(sets.begin(), sets.end(), doubleByte) - sets.begin()));
-    EXPECT_EQ(readBytes(gameFiles.file("seasons/67season.ini")), scheduleText({event("spa", 8)}));
+    pick(*w.cboTrackSets, doubleByte);
+    EXPECT_EQ(gameBytes("seasons/67season.ini"), scheduleText({event("spa", 8)}));
 }
 
-TEST(LongPaths, AGameFolderDeeperThan260CharactersIsLoadedAndPatched) {
-    TempFolder temp("gm-deep");
-    const std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e') + "/gpl";
-    GameBuilder gameFiles(temp, deep);
-    gameFiles.appIni("Jim").coreIni().wingsIni("1", "-12", "0", "-8");
-    for (int s = 0; s < 3; ++s) gameFiles.player("Jim", s);
-    gameFiles.trackFolder("spa").raw("seasons/67season.ini", "").raw("seasons/Spa.67s",
-                                                                     scheduleText({event("spa", 3)}));
-    ASSERT_GT(gameFiles.file("players/Jim/player.ini").size(), 260u);
-    ScriptedUi ui;
-    FakeVersionInfo versions;
-    platform::Platform p;
-    p.ui = &ui;
-    p.versionInfo = &versions;
-    platform::ScopedPlatform scoped(p);
-    temp.folder("program");
-    app::Settings settings(temp.file("program/tarmac.ini"));
-    settings.SetSetting("path", gameFiles.path());
-    app::Pitboard w(settings);
-    ASSERT_TRUE(w.Form_Load());
+TEST_F(BadInput, AGameFolderDeeperThan260CharactersIsLoadedAndPatched) {
+    GameBuilder deep(temp, std::string(120, 'd') + "/" + std::string(120, 'e') + "/gpl");
+    deep.appIni("Jim").coreIni().wingsIni("1", "12", "0", "8");
+    for (int s = 0; s < 3; ++s) deep.player("Jim", s);
+    deep.trackFolder("spa").raw("seasons/67season.ini", "");
+    deep.raw("seasons/Spa.67s", scheduleText({event("spa", 3)}));
+    ASSERT_GT(deep.file("players/Jim/player.ini").size(), 260u);
+    setting("path", deep.path());
+    auto& w = load();
+    ASSERT_TRUE(loaded);
     EXPECT_EQ(w.cboPlayer->items(), Texts{"Jim"});
     w.cboHelmet[0].setSelectedIndex(5);
-    EXPECT_NE(readBytes(gameFiles.file("players/Jim/player.ini")).find(composeLine(GameKey::HelmetColor, "5")),
+    EXPECT_NE(readBytes(deep.file("players/Jim/player.ini"))
+                  .find(composeLine(GameKey::HelmetColor, "5")),
               std::string::npos);
     w.cboTrackSets->setSelectedIndex(0);
-    EXPECT_EQ(readBytes(gameFiles.file("seasons/67season.ini")), scheduleText({event("spa", 3)}));
+    EXPECT_EQ(readBytes(deep.file("seasons/67season.ini")), scheduleText({event("spa", 3)}));
     EXPECT_EQ(ui.messageTexts(), Texts{});
 }
 

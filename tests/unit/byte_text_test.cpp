@@ -2,74 +2,59 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/code_pages.h"
+#include "support/shift_jis.h"
 
 using namespace gridmate;
 
 namespace {
-// Shift-JIS style lead bytes; "\x82\xA0" is one double-byte character.
-struct DoubleByte : ::testing::Test {
-    platform::LeadByteCodePage codePage{{0x81, 0x9F}, {0xE0, 0xFC}};
-    platform::ScopedPlatform guard{[this] {
-        platform::Platform p;
-        p.codePage = &codePage;
-        return p;
-    }()};
+
+enum class Fn { Left, Fit };
+struct Case {
+    Fn fn;
+    const char* text;
+    int16_t width;
+    const char* expected;
 };
-struct SingleByte : ::testing::Test {
-    platform::SingleByteCodePage codePage;
-    platform::ScopedPlatform guard{[this] {
-        platform::Platform p;
-        p.codePage = &codePage;
-        return p;
-    }()};
-};
+
+void check(std::initializer_list<Case> cases) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.fn == Fn::Left ? "left " : "fit ") + c.text + " / " +
+                     std::to_string(c.width));
+        EXPECT_EQ(c.fn == Fn::Left ? strLeftBytes(c.text, c.width) : strFitWidth(c.text, c.width),
+                  c.expected);
+    }
+}
+
 }  // namespace
 
-TEST_F(SingleByte, LeftBytesCutsOrPadsToTheByteCount) {
-    EXPECT_EQ(strLeftBytes("abc", 5), "abc  ");
-    EXPECT_EQ(strLeftBytes("abcdef", 3), "abc");
-    EXPECT_EQ(strLeftBytes("\x82\xA0x", 1), "\x82");
-    EXPECT_EQ(strLeftBytes("abc", 0), "");
-    EXPECT_EQ(strLeftBytes("abc", -4), "");
+TEST(ByteText, WithoutLeadBytesEveryByteIsACharacter) {
+    check({{Fn::Left, "abc", 5, "abc  "},
+           {Fn::Left, "abcdef", 3, "abc"},
+           {Fn::Left, "\x82\xA0x", 1, "\x82"},
+           {Fn::Left, "abc", 0, ""},
+           {Fn::Left, "abc", -4, ""},
+           {Fn::Fit, "Spa", 8, "Spa     "},
+           {Fn::Fit, "Rouen-les-Essarts Circuit", 20, "Rouen-les-Essarts Ci"},
+           {Fn::Fit, "Monza", 5, "Monza"}});
 }
 
-TEST_F(SingleByte, FitWidthPadsOrCutsToTheWidth) {
-    EXPECT_EQ(strFitWidth("Spa", 8), "Spa     ");
-    EXPECT_EQ(strFitWidth("Rouen-les-Essarts Circuit", 20), "Rouen-les-Essarts Ci");
-    EXPECT_EQ(strFitWidth("Monza", 5), "Monza");
-}
-
-TEST_F(DoubleByte, LeftBytesNeverSplitsACharacter) {
-    EXPECT_EQ(strLeftBytes("abc", 5), "abc  ");
-    EXPECT_EQ(strLeftBytes("a\x82\xA0"
-                           "b",
-                           2),
-              "a ");  // would straddle the last byte
-    EXPECT_EQ(strLeftBytes("a\x82\xA0"
-                           "b",
-                           3),
-              "a\x82\xA0");
-    EXPECT_EQ(strLeftBytes("\x82\xA0\x82\xA1", 6), "\x82\xA0\x82\xA1  ");
-    EXPECT_EQ(strLeftBytes("ab\x82", 4), "ab  ");  // a lead byte without its trail byte
-    EXPECT_EQ(strLeftBytes("\x82\xA0", 0), "");
-}
-
-TEST_F(DoubleByte, FitWidthCountsCharactersButCutsBytes) {
-    // Two characters, four bytes: padded by the character count to 8 characters.
-    EXPECT_EQ(strFitWidth("\x82\xA0\x82\xA1", 8), "\x82\xA0\x82\xA1      ");
-    EXPECT_EQ(strFitWidth("\x82\xA0\x82\xA1", 2), "\x82\xA0\x82\xA1");
-    // Three characters to a width of two: cut to two bytes, so one character.
-    EXPECT_EQ(strFitWidth("\x82\xA0\x82\xA1x", 2), "\x82\xA0");
-    EXPECT_EQ(strFitWidth("x\x82\xA0\x82\xA1", 2), "x ");
-    // A lead byte at the end stands alone: a blank, or it would pair with the padding.
-    EXPECT_EQ(strFitWidth("ab\x82", 5), "ab   ");
-    EXPECT_EQ(strFitWidth("ab\x82", 3), "ab ");
-    EXPECT_EQ(characterCount("a\x82\xA0"
-                             "b"),
-              3u);
-    EXPECT_EQ(leftCharacters("a\x82\xA0"
-                             "b",
-                             2),
-              "a\x82\xA0");
+// The width counts characters but the cut is by bytes; a character is never split, and
+// a lead byte at the end without its trail byte stands alone as a blank, or it would
+// pair with the padding.
+TEST(ByteText, DoubleByteCharactersAreNeverSplit) {
+    test::ShiftJis shiftJis;
+    check({{Fn::Left, "abc", 5, "abc  "},
+           {Fn::Left, "a\x82\xA0" "b", 2, "a "},  // would straddle the last byte
+           {Fn::Left, "a\x82\xA0" "b", 3, "a\x82\xA0"},
+           {Fn::Left, "\x82\xA0\x82\xA1", 6, "\x82\xA0\x82\xA1  "},
+           {Fn::Left, "ab\x82", 4, "ab  "},
+           {Fn::Left, "\x82\xA0", 0, ""},
+           {Fn::Fit, "\x82\xA0\x82\xA1", 8, "\x82\xA0\x82\xA1      "},
+           {Fn::Fit, "\x82\xA0\x82\xA1", 2, "\x82\xA0\x82\xA1"},
+           {Fn::Fit, "\x82\xA0\x82\xA1x", 2, "\x82\xA0"},
+           {Fn::Fit, "x\x82\xA0\x82\xA1", 2, "x "},
+           {Fn::Fit, "ab\x82", 5, "ab   "},
+           {Fn::Fit, "ab\x82", 3, "ab "}});
+    EXPECT_EQ(characterCount("a\x82\xA0" "b"), 3u);
+    EXPECT_EQ(leftCharacters("a\x82\xA0" "b", 2), "a\x82\xA0");
 }

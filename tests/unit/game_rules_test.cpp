@@ -16,58 +16,44 @@ TEST(DetailBias, StoredPercentagesFallIntoUnevenBands) {
     EXPECT_EQ(stepPercentage(3), 60);
 }
 
-TEST(RasterizerMarker, NeedsThreeLinesAndATypeLineInAnyCase) {
-    EXPECT_TRUE(rasterizerFromMarker("a.dll", "type=rasterizer\r\ndisplayname=OpenGL\r\n"));
-    EXPECT_FALSE(rasterizerFromMarker("a.dll", "type=rasterizer\r\ndisplayname=OpenGL"));
-    EXPECT_TRUE(rasterizerFromMarker("a.dll", "TYPE=Rasterizer\r\n\r\n"));
-    EXPECT_FALSE(rasterizerFromMarker("a.dll", "type = rasterizer\r\ndisplayname=x\r\n"));
-    EXPECT_FALSE(rasterizerFromMarker("a.dll", "type=sound\r\ndisplayname=x\r\n"));
-    EXPECT_FALSE(rasterizerFromMarker("a.dll", "type=rasterizer\ndisplayname=x\n\n"));  // LF only
-}
-
-TEST(RasterizerMarker, TheLastDisplayNameWinsWithItsCaseAndBlanks) {
-    auto e = rasterizerFromMarker("Rend_OGL.dll",
-                                  "DisplayName=First\r\ntype=rasterizer\r\ndisplayname= Open GL =2\r\n");
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->FileName, "Rend_OGL.dll");
-    EXPECT_EQ(e->DisplayName, " Open GL =2");
-    auto unnamed = rasterizerFromMarker("x.dll", "type=rasterizer\r\nfoo=bar\r\n");
-    ASSERT_TRUE(unnamed);
-    EXPECT_EQ(unnamed->DisplayName, "");
-    EXPECT_EQ(rastItemText(*unnamed), " (x.dll)");
+// A marker needs three CR LF lines and an exact "type=rasterizer" line in any case; the
+// last display name wins, with its case and blanks.
+TEST(RasterizerMarker, TypeLineMakesARasterizerAndTheLastDisplayNameNamesIt) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"type=rasterizer\r\ndisplayname=OpenGL\r\n", "OpenGL"},
+        {"type=rasterizer\r\ndisplayname=OpenGL", std::nullopt},
+        {"TYPE=Rasterizer\r\n\r\n", ""},
+        {"type = rasterizer\r\ndisplayname=x\r\n", std::nullopt},
+        {"type=sound\r\ndisplayname=x\r\n", std::nullopt},
+        {"type=rasterizer\ndisplayname=x\n\n", std::nullopt},  // LF only
+        {"DisplayName=First\r\ntype=rasterizer\r\ndisplayname= Open GL =2\r\n", " Open GL =2"},
+        {"type=rasterizer\r\nfoo=bar\r\n", ""}};
+    for (const auto& [marker, name] : cases) {
+        auto entry = rasterizerFromMarker("Rend_OGL.dll", marker);
+        EXPECT_EQ(entry ? std::optional(entry->DisplayName) : std::nullopt, name) << marker;
+        if (entry) {
+            EXPECT_EQ(entry->FileName, "Rend_OGL.dll");
+        }
+    }
+    EXPECT_EQ(rastItemText({"x.dll", ""}), " (x.dll)");
 }
 
 TEST(RasterizerKind, OnlyTheExactNamesAreKnown) {
-    EXPECT_EQ(rastKind("None"), 0);
-    EXPECT_EQ(rastKind("3Dfx"), 1);
-    EXPECT_EQ(rastKind("Rendition"), 2);
-    EXPECT_EQ(rastKind("OpenGL"), 3);
-    EXPECT_EQ(rastKind("Direct3D7"), 4);
+    const char* const names[] = {"None", "3Dfx", "Rendition", "OpenGL", "Direct3D7"};
+    for (int32_t kind = 0; kind < 5; ++kind) EXPECT_EQ(rastKind(names[kind]), kind);
     EXPECT_FALSE(rastKind("opengl"));
     EXPECT_FALSE(rastKind("Direct3D"));
 }
 
-TEST(WingStore, StoresFourNumbersUnderTheTrackKey) {
+// Values without a comma load nothing; fields that are missing or no number stay empty.
+TEST(WingStore, FourNumbersUnderTheTrackKey) {
     EXPECT_EQ(wingKey("monza"), "wing_monza");
     EXPECT_EQ(wingKey(""), "wing_");
     EXPECT_EQ(formatWings({1, 20, 0, 35}), "1,20,0,35");
-}
-
-TEST(WingStore, ParsesOnlyValuesWithACommaAndKeepsNumericFields) {
+    using Fields = std::array<std::optional<int>, 4>;
     EXPECT_FALSE(parseStoredWings(""));
     EXPECT_FALSE(parseStoredWings("12"));
-    auto all = parseStoredWings("1,20,0,35");
-    ASSERT_TRUE(all);
-    EXPECT_EQ((*all)[0], 1);
-    EXPECT_EQ((*all)[3], 35);
-    auto some = parseStoredWings("x,7,,");
-    ASSERT_TRUE(some);
-    EXPECT_FALSE((*some)[0]);
-    EXPECT_EQ((*some)[1], 7);
-    EXPECT_FALSE((*some)[2]);
-    EXPECT_FALSE((*some)[3]);
-    auto short2 = parseStoredWings("1,2");
-    ASSERT_TRUE(short2);
-    EXPECT_EQ((*short2)[1], 2);
-    EXPECT_FALSE((*short2)[2]);
+    EXPECT_EQ(parseStoredWings("1,20,0,35"), (Fields{1, 20, 0, 35}));
+    EXPECT_EQ(parseStoredWings("x,7,,"), (Fields{std::nullopt, 7, std::nullopt, std::nullopt}));
+    EXPECT_EQ(parseStoredWings("1,2"), (Fields{1, 2, std::nullopt, std::nullopt}));
 }

@@ -40,11 +40,6 @@ TEST(LineLayout, EachGameKeyHasItsColumns) {
         EXPECT_EQ(line, c.line);
         EXPECT_EQ(line.rfind(gameKeyInfo(c.key).name, 0), 0u) << "the key name starts: " << line;
     }
-    EXPECT_EQ(composeLine(GameKey::DetailBias, "80").find('\t'), 39u);
-    EXPECT_EQ(composeLine(GameKey::Team, "x").find('\t'), 40u);
-    EXPECT_EQ(composeLine(GameKey::SteerRatio, "1").find(';'), 44u);
-    EXPECT_EQ(composeLine(GameKey::FrontWingAngle, "1").find(';'), 28u);
-    EXPECT_EQ(composeLine(GameKey::RearWingInstalled, "1").find(';'), 27u);
 }
 
 TEST(LineLayout, LongValuesAreCutOnlyInCutFields) {

@@ -1,16 +1,16 @@
 // Detail bias, rasterizers with the full-screen rule, the steering override and wings.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "core/ini/line_layout.h"
 #include "support/app_fixture.h"
+#include "support/user_requests.h"
 
 using namespace gridmate;
 using namespace gridmate::test;
 
 namespace {
-
-const char* kOpenGl = "type=rasterizer\r\ndisplayname=OpenGL\r\n";
-const char* kD3d = "type=rasterizer\r\ndisplayname=Direct3D7\r\n";
 
 class Graphics : public AppFixture {
 protected:
@@ -24,45 +24,47 @@ protected:
             gameFiles.player("Jim", i, s);
         }
         for (auto* dll : {"rend_ogl.dll", "rend_d3d.dll", "sound.dll"}) gameFiles.raw(dll, "MZ");
-        versions.privateBuild["rend_ogl.dll"] = kOpenGl;
-        versions.privateBuild["rend_d3d.dll"] = kD3d;
+        versions.privateBuild["rend_ogl.dll"] = "type=rasterizer\r\ndisplayname=OpenGL\r\n";
+        versions.privateBuild["rend_d3d.dll"] = "type=rasterizer\r\ndisplayname=Direct3D7\r\n";
         versions.privateBuild["sound.dll"] = "type=sound\r\n\r\n";
     }
-    std::string file(const char* name) { return readBytes(gameFiles.file(name)); }
     int rastIndex(const char* fileName) {
         for (size_t i = 0; i < window().RastList.size(); ++i)
             if (window().RastList[i].FileName == fileName) return int(i);
         return -1;
     }
+    // The line of `key` with `value` is in the game file `name`, ended as the file ends it.
+    void expectLine(const char* name, GameKey key, const std::string& value) {
+        EXPECT_NE(gameBytes(name).find(composeLine(key, value) + "\r\n"), std::string::npos)
+            << name << ": " << composeLine(key, value);
+    }
 };
 
-TEST_F(Graphics, TheSliderShowsTheCurrentSeasonsStoredBias) {
+TEST_F(Graphics, LoadShowsTheStoredValuesAndWritesNothing) {
     setting("mod", "69");
+    const char* files[] = {"app.ini", "core.ini", "wg69i.ini", "players/Jim/pla69w.ini"};
+    Texts before;
+    for (auto* f : files) before.push_back(gameBytes(f));
     auto& w = load();
     EXPECT_EQ(w.hscDetail->value(), 4);  // 80
     EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 80 %");
+    ASSERT_EQ(w.RastList.size(), 2u);
+    EXPECT_EQ(w.cboRast->selectedIndex(), rastIndex("rend_d3d.dll"));
+    EXPECT_EQ(w.cboRast->item(rastIndex("rend_ogl.dll")), "OpenGL (rend_ogl.dll)");
+    EXPECT_EQ(w.lngRastType, 4);
+    EXPECT_TRUE(w.chkFullScreen->enabled());
+    EXPECT_EQ(w.chkFullScreen->value(), 0);  // as core.ini has it
+    EXPECT_EQ(w.chkSteerHack->value(), 1);
+    EXPECT_EQ(w.chkWing[0].value(), 1);
+    EXPECT_EQ(w.hscWingAngle[0].value(), 12);  // stored negated
+    EXPECT_EQ(w.lblWingAngle[0].caption(), "12");
+    EXPECT_EQ(w.hscWingAngle[1].value(), 8);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(gameBytes(files[i]), before[i]) << files[i];
+    // A season switch shows that season's bias.
     w.optSeason[1].setSelected(true);
     EXPECT_EQ(w.hscDetail->value(), 3);
     EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 60 %");
-}
-
-TEST_F(Graphics, MovingTheSliderWritesTheCurrentSeasonOnly) {
-    setting("mod", "65");
-    auto& w = load();
-    std::string p67 = file("players/Jim/player.ini");
-    w.hscDetail->setValue(1);
-    EXPECT_NE(file("players/Jim/plac65.ini").find(composeLine(GameKey::DetailBias, "20") + "\r\n"),
-              std::string::npos);
-    EXPECT_EQ(file("players/Jim/player.ini"), p67);
-}
-
-TEST_F(Graphics, ACollapsedSeasonSwitchLeavesTheSliderAlone) {
-    setting("showoption", "0");
-    auto& w = load();
-    int before = w.hscDetail->value();
-    w.optSeason[2].setSelected(true);
-    EXPECT_TRUE(w.fraSeason[2].visible());
-    EXPECT_EQ(w.hscDetail->value(), before);
 }
 
 TEST_F(Graphics, ABiasThatIsNotANumberShowsFullDetail) {
@@ -74,16 +76,37 @@ TEST_F(Graphics, ABiasThatIsNotANumberShowsFullDetail) {
     EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 100 %");
 }
 
-TEST_F(Graphics, RasterizersAreListedAndTheLastOneSelectedWithoutWriting) {
-    std::string app = file("app.ini");
+// Each control writes its own line: the slider into the current season's file only, the
+// steering box into core.ini, the wings into wg69i.ini.
+TEST_F(Graphics, EachControlWritesOnlyItsOwnLine) {
+    setting("mod", "65");
+    setting("SetWingMax15", "0");
     auto& w = load();
-    ASSERT_EQ(w.RastList.size(), 2u);
-    EXPECT_EQ(w.cboRast->selectedIndex(), rastIndex("rend_d3d.dll"));
-    EXPECT_EQ(w.cboRast->item(rastIndex("rend_ogl.dll")), "OpenGL (rend_ogl.dll)");
-    EXPECT_EQ(w.lngRastType, 4);
-    EXPECT_TRUE(w.chkFullScreen->enabled());
-    EXPECT_EQ(w.chkFullScreen->value(), 0);  // as core.ini has it
-    EXPECT_EQ(file("app.ini"), app);
+    std::string p67 = gameBytes("players/Jim/player.ini");
+    w.hscDetail->setValue(1);
+    expectLine("players/Jim/plac65.ini", GameKey::DetailBias, "20");
+    EXPECT_EQ(gameBytes("players/Jim/player.ini"), p67);
+    w.chkSteerHack->setChecked(false);
+    EXPECT_NE(gameBytes("core.ini").find("steer_ratio = 0" + std::string(29, ' ') +
+                                         "; Enable low speed ratio override\r\n"),
+              std::string::npos);
+    w.hscWingAngle[0].setValue(25);
+    w.hscWingAngle[1].setValue(0);
+    w.chkWing[1].setChecked(true);
+    EXPECT_EQ(gameBytes("wg69i.ini"),
+              "[Wings]\r\nfrontWingInstalled = 1     ; 0 for no wing, angle ignored\r\n"
+              "frontWingAngle = -25        ; 0 or less\r\n"
+              "rearWingInstalled = 1      ; 0 for no wing, angle ignored\r\n"
+              "rearWingAngle = -0          ; 0 or less\r\n");
+}
+
+TEST_F(Graphics, ACollapsedSeasonSwitchLeavesTheSliderAlone) {
+    setting("showoption", "0");
+    auto& w = load();
+    int before = w.hscDetail->value();
+    w.optSeason[2].setSelected(true);
+    EXPECT_TRUE(w.fraSeason[2].visible());
+    EXPECT_EQ(w.hscDetail->value(), before);
 }
 
 TEST_F(Graphics, ForceFullScreenFollowsTheRasterizerKind) {
@@ -106,66 +129,41 @@ TEST_F(Graphics, ForceFullScreenFollowsTheRasterizerKind) {
 
 TEST_F(Graphics, TheRasterizerIsWrittenOnlyWhenSavingIsOn) {
     auto& w = load();
-    std::string app = file("app.ini");
+    std::string app = gameBytes("app.ini");
     w.cboRast->setSelectedIndex(rastIndex("rend_ogl.dll"));
-    EXPECT_EQ(file("app.ini"), app);
+    EXPECT_EQ(gameBytes("app.ini"), app);
     w.chkSaveRasterizer->setChecked(true);  // writes the current choice at once
-    EXPECT_NE(file("app.ini").find("lastRasterizerDLL = rend_ogl.dll        \t; Last rasterizer DLL selected\r\n"),
-              std::string::npos);
+    expectLine("app.ini", GameKey::LastRasterizerDLL, "rend_ogl.dll");
     w.cboRast->setSelectedIndex(rastIndex("rend_d3d.dll"));
-    EXPECT_NE(file("app.ini").find("lastRasterizerDLL = rend_d3d.dll  "), std::string::npos);
-    std::string now = file("app.ini");
+    expectLine("app.ini", GameKey::LastRasterizerDLL, "rend_d3d.dll");
+    std::string now = gameBytes("app.ini");
     w.chkSaveRasterizer->setChecked(false);
-    EXPECT_EQ(file("app.ini"), now);
+    EXPECT_EQ(gameBytes("app.ini"), now);
 }
 
-TEST_F(Graphics, AMissingAppIniDisablesTheListWithTheErrorTitle) {
+TEST_F(Graphics, AMissingAppIniEmptiesThePlayersAndDisablesTheRasterizers) {
     std::remove(gameFiles.file("app.ini").c_str());
     auto& w = load();
+    EXPECT_EQ(w.cboPlayer->count(), 0);
     EXPECT_FALSE(w.cboRast->enabled());
     EXPECT_EQ(w.cboRast->selectedIndex(), -1);
-    bool found = false;
-    for (auto& m : ui.messages)
-        if (m.text == "app.ini not found in your gpl folder.") {
-            found = true;
-            EXPECT_EQ(m.title, "Gridmate 1.0.9 error");
-            EXPECT_EQ(m.icon, platform::Icon::Critical);
-        }
-    EXPECT_TRUE(found);
+    EXPECT_EQ(boxes(ui), (Texts{"Gridmate | Exclamation Ok | could not found seasons folder",
+                                "Gridmate | Critical Ok | could not found app.ini",
+                                "Gridmate 1.0.9 error | Critical Ok | app.ini not found in your "
+                                "gpl folder."}));
 }
 
-TEST_F(Graphics, SteeringIsLoadedFromCoreIniAndWrittenOnClickOnly) {
-    std::string core = file("core.ini");
-    auto& w = load();
-    EXPECT_EQ(w.chkSteerHack->value(), 1);
-    EXPECT_EQ(w.chkFullScreen->value(), 0);
-    EXPECT_EQ(file("core.ini"), core);
-    w.chkSteerHack->setChecked(false);
-    std::string line = "steer_ratio = 0" + std::string(29, ' ') + "; Enable low speed ratio override";
-    EXPECT_NE(file("core.ini").find(line + "\r\n"), std::string::npos);
-}
-
-TEST_F(Graphics, AMissingCoreIniDisablesBothBoxesSilently) {
+// Without core.ini the steering box is off and writes nothing; without wg69i.ini the two
+// wing options are off.
+TEST_F(Graphics, MissingCoreOrWingFilesDisableTheirControls) {
     std::remove(gameFiles.file("core.ini").c_str());
+    std::remove(gameFiles.file("wg69i.ini").c_str());
     auto& w = load();
     EXPECT_FALSE(w.chkSteerHack->enabled());
     w.chkSteerHack->setChecked(true);
-    EXPECT_EQ(file("core.ini"), "<missing>");
-}
-
-TEST_F(Graphics, WingsLoadNegatedAndWriteTheirLines) {
-    setting("SetWingMax15", "0");
-    auto& w = load();
-    EXPECT_EQ(w.chkWing[0].value(), 1);
-    EXPECT_EQ(w.hscWingAngle[0].value(), 12);
-    EXPECT_EQ(w.lblWingAngle[0].caption(), "12");
-    EXPECT_EQ(w.hscWingAngle[1].value(), 8);
-    w.hscWingAngle[0].setValue(25);
-    EXPECT_NE(file("wg69i.ini").find("frontWingAngle = -25        ; 0 or less\r\n"), std::string::npos);
-    w.hscWingAngle[1].setValue(0);
-    EXPECT_NE(file("wg69i.ini").find("rearWingAngle = -0          ; 0 or less\r\n"), std::string::npos);
-    w.chkWing[1].setChecked(true);
-    EXPECT_NE(file("wg69i.ini").find("rearWingInstalled = 1      ; 0 for no wing"), std::string::npos);
+    EXPECT_EQ(gameBytes("core.ini"), "<missing>");
+    EXPECT_FALSE(w.chkSetWingMax15->enabled());
+    EXPECT_FALSE(w.chkAutoLoadWing4Track->enabled());
 }
 
 TEST_F(Graphics, LimitingTheAnglesTo15MovesAndWritesALargerAngle) {
@@ -175,7 +173,7 @@ TEST_F(Graphics, LimitingTheAnglesTo15MovesAndWritesALargerAngle) {
     w.chkSetWingMax15->setChecked(true);
     EXPECT_EQ(w.hscWingAngle[0].maximum(), 15);
     EXPECT_EQ(w.hscWingAngle[0].value(), 15);
-    EXPECT_NE(file("wg69i.ini").find("frontWingAngle = -15 "), std::string::npos);
+    expectLine("wg69i.ini", GameKey::FrontWingAngle, "15");
     w.chkSetWingMax15->setChecked(false);
     EXPECT_EQ(w.hscWingAngle[1].maximum(), 90);
 }
@@ -190,13 +188,6 @@ TEST_F(Graphics, UnreadableWingKeysDisableTheirControls) {
     EXPECT_EQ(w.hscWingAngle[1].value(), 15);  // clamped to the limited range
 }
 
-TEST_F(Graphics, AMissingWingFileDisablesTheTwoWingOptions) {
-    std::remove(gameFiles.file("wg69i.ini").c_str());
-    auto& w = load();
-    EXPECT_FALSE(w.chkSetWingMax15->enabled());
-    EXPECT_FALSE(w.chkAutoLoadWing4Track->enabled());
-}
-
 TEST_F(Graphics, WingsAreSavedPerTrackAndLoadedBackWritingOnlyChanges) {
     setting("SetWingMax15", "0");
     auto& w = load();
@@ -209,9 +200,9 @@ TEST_F(Graphics, WingsAreSavedPerTrackAndLoadedBackWritingOnlyChanges) {
     w.cmdSaveWing4Track->click();
     EXPECT_EQ(storedSetting("wing_monza"), "1,20,0,35");
 
-    std::string wings = file("wg69i.ini");
+    std::string wings = gameBytes("wg69i.ini");
     w.cmdLoadWing4Track->click();  // equal to the controls: nothing written
-    EXPECT_EQ(file("wg69i.ini"), wings);
+    EXPECT_EQ(gameBytes("wg69i.ini"), wings);
 
     setting("wing_spa", "0,x,1,3");
     w.chkAutoLoadWing4Track->setChecked(true);
@@ -220,8 +211,8 @@ TEST_F(Graphics, WingsAreSavedPerTrackAndLoadedBackWritingOnlyChanges) {
     EXPECT_EQ(w.hscWingAngle[0].value(), 20);
     EXPECT_EQ(w.chkWing[1].value(), 1);
     EXPECT_EQ(w.hscWingAngle[1].value(), 3);
-    EXPECT_NE(file("wg69i.ini").find("rearWingAngle = -3 "), std::string::npos);
-    EXPECT_NE(file("players/Jim/pla69w.ini").find("lastTrackSelection = spa"), std::string::npos);
+    expectLine("wg69i.ini", GameKey::RearWingAngle, "3");
+    expectLine("players/Jim/pla69w.ini", GameKey::LastTrackSelection, "spa");
 
     setting("wing_spa", "7");  // no comma: ignored
     w.cmdLoadWing4Track->click();

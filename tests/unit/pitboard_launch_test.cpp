@@ -3,6 +3,7 @@
 
 #include "platform/paths.h"
 #include "support/app_fixture.h"
+#include "support/user_requests.h"
 
 using namespace gridmate;
 using namespace gridmate::test;
@@ -20,7 +21,10 @@ protected:
         versions.privateBuild["Rend_OGL.dll"] = "type=rasterizer\r\ndisplayname=OpenGL\r\n";
     }
     std::string editor() { return temp.write("tools/My Editor/edit.exe", "MZ"); }
-    std::string rawResult(const std::string& path) { return path + std::string(260 - path.size(), '\0'); }
+    // The association lookup names `program` in the system's 260-byte buffer.
+    void associate(const std::string& program) {
+        ui.findExecutableResults.push_back({42, program + std::string(260 - program.size(), '\0')});
+    }
 };
 
 TEST_F(Launching, EachSeasonStartsItsExecutableWithTheWindowsChoices) {
@@ -39,31 +43,22 @@ TEST_F(Launching, EachSeasonStartsItsExecutableWithTheWindowsChoices) {
     EXPECT_EQ(ui.shellOpens[1].file, platform::joinPath(game, "gpl69w.exe"));
     EXPECT_EQ(ui.shellOpens[1].parameters, ui.shellOpens[0].parameters);
     EXPECT_TRUE(ui.messages.empty());
-}
 
-TEST_F(Launching, AFailedStartShowsTheSeasonsMessage) {
-    auto& w = load();
     ui.shellOpenResults.push_back(2);
     w.cmdGPL[2].click();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "gpl69 launch eror");
-    EXPECT_EQ(ui.messages[0].title, "Gridmate");
-    EXPECT_EQ(ui.messages[0].buttons, platform::Buttons::Ok);
+    EXPECT_EQ(boxes(ui), Texts{"Gridmate | None Ok | gpl69 launch eror"});
 }
 
 TEST_F(Launching, WithoutPlayerOrRasterizerTheGameIsNotStarted) {
     gameFiles.appIni("Nobody", "Rend_OGL.dll");
     auto& w = load();
     w.cmdGPL[0].click();
-    EXPECT_TRUE(ui.shellOpens.empty());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "select a player first");
-
     w.cboPlayer->setSelectedIndex(0);
     w.cboRast->setSelectedIndex(-1);
     w.cmdGPL[0].click();
     EXPECT_TRUE(ui.shellOpens.empty());
-    EXPECT_EQ(ui.messages.back().text, "select a rasterizer first");
+    EXPECT_EQ(boxes(ui), (Texts{"Gridmate | Exclamation Ok | select a player first",
+                                "Gridmate | Exclamation Ok | select a rasterizer first"}));
 }
 
 TEST_F(Launching, JoinSwitchesTheAddressFieldsAndPasteReplacesTheWholeAddress) {
@@ -88,15 +83,22 @@ TEST_F(Launching, JoinSwitchesTheAddressFieldsAndPasteReplacesTheWholeAddress) {
     EXPECT_EQ(w.txtIP->backColor(), ui::SystemColor::ButtonFace);
 }
 
+// A bound button shows the icon of the program the file opens with, when that program
+// has one, and the file's name; a click opens the file in its own folder.
 TEST_F(Launching, ABoundButtonShowsItsProgramsIconAndNameAndOpensTheFile) {
     std::string program = editor();
+    std::string plain = temp.write("tools/plain.exe", "MZ");
     std::string doc = temp.write("docs/notes.txt", "hello");
     setting("Launch3", doc);
-    ui.findExecutableResults.push_back({42, rawResult(program)});
+    setting("Launch4", plain);
+    associate(program);
+    associate(plain);
     ui.programsWithIcons.push_back(program);
     auto& w = load();
     EXPECT_EQ(w.cmdLaunch[3].picture(), ui::Picture::fileIcon(program));
     EXPECT_EQ(w.cmdLaunch[3].toolTip(), "notes.txt");
+    EXPECT_TRUE(w.cmdLaunch[4].picture().empty());
+    EXPECT_EQ(w.cmdLaunch[4].toolTip(), "plain.exe");
     EXPECT_TRUE(w.cmdLaunch[2].picture().empty());
     w.cmdLaunch[3].click();
     ASSERT_EQ(ui.shellOpens.size(), 1u);
@@ -111,35 +113,32 @@ TEST_F(Launching, AMissingBoundFileReportsTheLookupAndKeepsTheUnboundTip) {
     setting("Launch0", temp.file("gone.exe"));
     ui.findExecutableResults.push_back({2, ""});
     auto& w = load();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages[0].text, "file not found");
-    EXPECT_EQ(ui.messages[0].icon, platform::Icon::Critical);
     EXPECT_EQ(w.cmdLaunch[0].toolTip(), "right click to set launcher");
     ui.shellOpenResults.push_back(2);
     w.cmdLaunch[0].click();
-    EXPECT_EQ(ui.messages.back().text, "launch eror");
+    EXPECT_EQ(boxes(ui), (Texts{"Gridmate | Critical Ok | file not found",
+                                "Gridmate | None Ok | launch eror"}));
 }
 
+// A right click chooses a file, starting where the binding is (or beside the program);
+// Ctrl and a right click clears after asking, Cancel being the default.
 TEST_F(Launching, RightClickChoosesAFileAndCtrlRightClickClearsAfterAsking) {
     std::string program = editor();
     auto& w = load();
     ui.filePicks.push_back(program);
-    ui.findExecutableResults.push_back({42, rawResult(program)});
+    associate(program);
     ui.programsWithIcons.push_back(program);
     w.cmdLaunch[7].mouseUp(ui::MouseButton::Right, ui::ShiftKey);
-    ASSERT_EQ(ui.fileDialogs.size(), 1u);
-    EXPECT_EQ(ui.fileDialogs[0].title, "select file for launcher");
-    EXPECT_EQ(ui.fileDialogs[0].filterDescription, "*.* (*.*)");
-    EXPECT_EQ(ui.fileDialogs[0].filterPattern, "*.*");
-    EXPECT_EQ(ui.fileDialogs[0].initialFolder, temp.file("program"));
     EXPECT_EQ(storedSetting("Launch7"), program);
     EXPECT_EQ(w.cmdLaunch[7].toolTip(), "edit.exe");
+    w.cmdLaunch[7].mouseUp(ui::MouseButton::Right, ui::CtrlKey | ui::ShiftKey);  // cancelled
+    EXPECT_EQ(dialogs(ui), (Texts{"select file for launcher | *.* (*.*) | *.* | " +
+                                      temp.file("program"),
+                                  "select file for launcher | *.* (*.*) | *.* | " + program}));
+    EXPECT_EQ(storedSetting("Launch7"), program);
 
-    w.cmdLaunch[7].mouseUp(ui::MouseButton::Right, ui::CtrlKey);  // Cancel is the default
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Clear this button?");
-    EXPECT_EQ(ui.messages[0].buttons, platform::Buttons::OkCancel);
-    EXPECT_EQ(ui.messages[0].defaultButton, 1);
+    w.cmdLaunch[7].mouseUp(ui::MouseButton::Right, ui::CtrlKey);
+    EXPECT_EQ(boxes(ui), Texts{"Gridmate | None OkCancel default 1 | Clear this button?"});
     EXPECT_EQ(storedSetting("Launch7"), program);
 
     ui.answers.push_back(platform::Answer::Ok);
@@ -151,27 +150,7 @@ TEST_F(Launching, RightClickChoosesAFileAndCtrlRightClickClearsAfterAsking) {
     w.cmdLaunch[6].mouseUp(ui::MouseButton::Right, ui::CtrlKey);  // unbound: no question
     EXPECT_EQ(ui.messages.size(), 2u);
     w.cmdLaunch[6].mouseUp(ui::MouseButton::Left, ui::ShiftNone);
-    EXPECT_EQ(ui.fileDialogs.size(), 1u);
-}
-
-TEST_F(Launching, ACancelledChoiceKeepsTheBindingAndTheDialogStartsAtIt) {
-    std::string program = editor();
-    setting("Launch1", program);
-    ui.findExecutableResults.push_back({42, rawResult(program)});
-    auto& w = load();
-    w.cmdLaunch[1].mouseUp(ui::MouseButton::Right, ui::CtrlKey | ui::ShiftKey);
-    ASSERT_EQ(ui.fileDialogs.size(), 1u);
-    EXPECT_EQ(ui.fileDialogs[0].initialFolder, program);
-    EXPECT_EQ(storedSetting("Launch1"), program);
-}
-
-TEST_F(Launching, AProgramWithoutIconLeavesThePictureAsItWas) {
-    std::string program = editor();
-    setting("Launch4", program);
-    ui.findExecutableResults.push_back({42, rawResult(program)});
-    auto& w = load();
-    EXPECT_TRUE(w.cmdLaunch[4].picture().empty());
-    EXPECT_EQ(w.cmdLaunch[4].toolTip(), "edit.exe");
+    EXPECT_EQ(ui.fileDialogs.size(), 2u);
 }
 
 }  // namespace

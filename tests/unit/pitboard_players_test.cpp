@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/ini/line_layout.h"
 #include "support/app_fixture.h"
@@ -15,13 +14,11 @@ namespace {
 class Players : public AppFixture {
 protected:
     void SetUp() override {
-        knownGameFolder();
-        gameFiles.appIni("Jim").coreIni().wingsIni("1", "-12", "0", "-8");
-        for (int s = 0; s < 3; ++s) gameFiles.player("Jim", s);
+        jimsGame();
         for (auto t : {"monza", "spa", "monaco"}) gameFiles.trackFolder(t);
         gameFiles.raw("seasons/67season.ini", "");  // a game folder has its schedule
     }
-    std::string jimFile(const char* name) { return gameFiles.file(std::string("players/Jim/") + name); }
+    std::string jimFile(const char* name) { return gameBytes(std::string("players/Jim/") + name); }
     // The three last-track lists hold what the installed schedule lists.
     void tracks(std::initializer_list<const char*> names) {
         for (int i = 0; i < 3; ++i) {
@@ -35,9 +32,9 @@ protected:
 TEST_F(Players, QualifyingFoldersAreListedAndTheLastPlayerSelectedExactly) {
     gameFiles.player("Anna", 1).player("jim", 0).raw("players/Empty/readme.txt", "x");
     auto& w = load();
-    std::vector<std::string> listed = w.cboPlayer->items();
+    Texts listed = w.cboPlayer->items();
     std::sort(listed.begin(), listed.end());
-    EXPECT_EQ(listed, (std::vector<std::string>{"Anna", "Jim", "jim"}));
+    EXPECT_EQ(listed, (Texts{"Anna", "Jim", "jim"}));
     EXPECT_EQ(w.Players, w.cboPlayer->items());
     EXPECT_EQ(w.PlayerCount(), 3);
     EXPECT_EQ(w.selectedPlayer(), "Jim");
@@ -47,45 +44,35 @@ TEST_F(Players, QualifyingFoldersAreListedAndTheLastPlayerSelectedExactly) {
 }
 
 TEST_F(Players, LoadingWritesNothingToTheGameFiles) {
-    std::vector<std::string> files = {"app.ini", "core.ini", "wg69i.ini", "players/Jim/player.ini",
-                                      "players/Jim/plac65.ini", "players/Jim/pla69w.ini"};
-    std::vector<std::string> before;
-    for (auto& f : files) before.push_back(readBytes(gameFiles.file(f)));
+    const Texts files = {"app.ini", "core.ini", "wg69i.ini", "players/Jim/player.ini",
+                         "players/Jim/plac65.ini", "players/Jim/pla69w.ini"};
+    Texts before;
+    for (auto& f : files) before.push_back(gameBytes(f));
     setting("showoption", "1");
     setting("AutoLoadWing4Track", "1");
     setting("mod", "69");
     auto& w = load();
     tracks({"monza", "spa", "monaco"});
     w.optSeason[1].setSelected(true);  // a season switch reloads the slider only
-    for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(readBytes(gameFiles.file(files[i])), before[i]) << files[i];
+    for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(gameBytes(files[i]), before[i]) << files[i];
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(Players, MissingAppIniLeavesTheListEmptyWithAMessage) {
-    std::remove(gameFiles.file("app.ini").c_str());
-    auto& w = load();
-    EXPECT_EQ(w.cboPlayer->count(), 0);
-    ASSERT_GE(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "could not found app.ini");
-    EXPECT_EQ(ui.messages[0].icon, platform::Icon::Critical);
-    EXPECT_EQ(ui.messages[0].title, "Gridmate");
 }
 
 TEST_F(Players, HelmetAndTeamChoicesWriteOnlyTheirSeasonsLine) {
     auto& w = load();
-    std::string p65 = readBytes(jimFile("plac65.ini"));
-    std::string p67 = readBytes(jimFile("player.ini"));
+    std::string p65 = jimFile("plac65.ini");
+    std::string p67 = jimFile("player.ini");
     w.cboHelmet[1].setSelectedIndex(9);  // "gray, mediumd"
     std::string expected = p65;
     std::string oldLine = composeLine(GameKey::HelmetColor, "13");
     expected.replace(expected.find(oldLine), oldLine.size(), composeLine(GameKey::HelmetColor, "9"));
-    EXPECT_EQ(readBytes(jimFile("plac65.ini")), expected);
-    EXPECT_EQ(readBytes(jimFile("player.ini")), p67);
+    EXPECT_EQ(jimFile("plac65.ini"), expected);
+    EXPECT_EQ(jimFile("player.ini"), p67);
 
     w.cboTeam[2].setSelectedIndex(3);  // "Mclaren M7"
-    EXPECT_NE(readBytes(jimFile("pla69w.ini")).find("team = 3  "), std::string::npos);
+    EXPECT_NE(jimFile("pla69w.ini").find("team = 3  "), std::string::npos);
     w.cboTeam[0].setSelectedIndex(4);
-    EXPECT_NE(readBytes(jimFile("player.ini")).find(composeLine(GameKey::Team, "4") + "\r\n"),
+    EXPECT_NE(jimFile("player.ini").find(composeLine(GameKey::Team, "4") + "\r\n"),
               std::string::npos);
 }
 
@@ -106,12 +93,13 @@ TEST_F(Players, StoredValuesOutsideTheListsShowNoSelection) {
     EXPECT_EQ(w.cboHelmet[2].selectedIndex(), 13);
 }
 
-TEST_F(Players, APlayerWithOnly1965SwitchesTheWindowTo1965) {
-    gameFiles.player("Dan", 1);
+// A season the player has no file for is switched off, and the window moves to the first
+// season the player has, in the order of preference.
+TEST_F(Players, SeasonsWithoutAPlayerFileAreOffAndTheSelectionFallsBack) {
+    gameFiles.player("Dan", 1).player("Only69", 2).player("Only67", 0);
     auto& w = load();
     ASSERT_EQ(w.currentSeason(), 0);
-    auto it = std::find(w.Players.begin(), w.Players.end(), "Dan");
-    w.cboPlayer->setSelectedIndex(int(it - w.Players.begin()));
+    pick(*w.cboPlayer, "Dan");
     EXPECT_EQ(w.currentSeason(), 1);
     EXPECT_TRUE(w.fraSeason[1].visible());
     EXPECT_FALSE(w.optSeason[0].enabled());
@@ -119,19 +107,9 @@ TEST_F(Players, APlayerWithOnly1965SwitchesTheWindowTo1965) {
     EXPECT_FALSE(w.cboHelmet[0].enabled());
     EXPECT_EQ(w.cboHelmet[0].selectedIndex(), -1);
     EXPECT_EQ(w.lblPlayer[2].caption(), "");
-}
-
-TEST_F(Players, SeasonFallbackFollowsTheOrderOfPreference) {
-    gameFiles.player("Only69", 2).player("Only67", 0);
-    setting("mod", "65");
-    auto& w = load();
-    auto select = [&](const char* name) {
-        auto it = std::find(w.Players.begin(), w.Players.end(), name);
-        w.cboPlayer->setSelectedIndex(int(it - w.Players.begin()));
-    };
-    select("Only69");  // 1965 selected and gone, 1967 gone: 1969
+    pick(*w.cboPlayer, "Only69");  // 1965 selected and gone, 1967 gone: 1969
     EXPECT_EQ(w.currentSeason(), 2);
-    select("Only67");  // 1969 selected and gone, 1967 there: 1967
+    pick(*w.cboPlayer, "Only67");  // 1969 selected and gone, 1967 there: 1967
     EXPECT_EQ(w.currentSeason(), 0);
 }
 
@@ -155,30 +133,28 @@ TEST_F(Players, TheLaterOfTwoEqualTracksIsSelectedAndEachSeasonHasItsOwn) {
     EXPECT_EQ(w.cboLastTrack[1].selectedIndex(), 1);
 }
 
-TEST_F(Players, ChoosingATrackCopiesTheDefaultSetupsThenWritesTheTrack) {
+// With the option on, myset's files go into the player's folder for the track (its own
+// files kept) before the track is written; without it nothing is copied.
+TEST_F(Players, ChoosingATrackCopiesTheDefaultSetupsOnlyWithTheOption) {
     temp.write("program/myset/fast.stp", "setup-a");
     temp.write("program/myset/wet/rain.stp", "setup-b");
     temp.write("gpl/players/Jim/setups/spa/fast.stp", "old");
     temp.write("gpl/players/Jim/setups/spa/mine.stp", "keep");
-    setting("CopyDefaultSetup", "1");
     auto& w = load();
     tracks({"monza", "spa", "monaco"});
+    w.cboLastTrack[1].setSelectedIndex(1);
+    EXPECT_EQ(gameBytes("players/Jim/setups/spa/fast.stp"), "old");
+    EXPECT_NE(jimFile("plac65.ini").find(composeLine(GameKey::LastTrackSelection, "spa")),
+              std::string::npos);
+
+    w.chkCopyDefaultSetup->setChecked(true);
     w.cboLastTrack[0].setSelectedIndex(1);
-    EXPECT_EQ(readBytes(gameFiles.file("players/Jim/setups/spa/fast.stp")), "setup-a");
-    EXPECT_EQ(readBytes(gameFiles.file("players/Jim/setups/spa/wet/rain.stp")), "setup-b");
-    EXPECT_EQ(readBytes(gameFiles.file("players/Jim/setups/spa/mine.stp")), "keep");
-    EXPECT_NE(readBytes(jimFile("player.ini")).find(composeLine(GameKey::LastTrackSelection, "spa") + "\r\n"),
+    EXPECT_EQ(gameBytes("players/Jim/setups/spa/fast.stp"), "setup-a");
+    EXPECT_EQ(gameBytes("players/Jim/setups/spa/wet/rain.stp"), "setup-b");
+    EXPECT_EQ(gameBytes("players/Jim/setups/spa/mine.stp"), "keep");
+    EXPECT_NE(jimFile("player.ini").find(composeLine(GameKey::LastTrackSelection, "spa") + "\r\n"),
               std::string::npos);
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(Players, WithoutTheOptionNothingIsCopied) {
-    temp.write("program/myset/fast.stp", "setup-a");
-    auto& w = load();
-    tracks({"monza", "spa"});
-    w.cboLastTrack[1].setSelectedIndex(1);
-    EXPECT_EQ(readBytes(gameFiles.file("players/Jim/setups/spa/fast.stp")), "<missing>");
-    EXPECT_NE(readBytes(jimFile("plac65.ini")).find("lastTrackSelection = spa"), std::string::npos);
 }
 
 TEST_F(Players, ATrackNameThatLeavesItsFolderIsRefusedAndNothingCopied) {
@@ -200,26 +176,23 @@ TEST_F(Players, CheckingCopySetupsCreatesAnEmptyMysetFolder) {
     EXPECT_NE(listing(temp.file("program")).find("myset"), std::string::npos);
 }
 
-TEST_F(Players, ClosingSavesTheLastPlayerCutTo27Characters) {
-    std::string longName = "A player name of thirty chars";
-    longName += "!";
+// Only with the option does closing write the selected player, cut to 27 characters.
+TEST_F(Players, ClosingSavesTheLastPlayerOnlyWithTheOption) {
+    std::string longName = "A player name of thirty chars!";
     ASSERT_EQ(longName.size(), 30u);
     gameFiles.player(longName, 0);
-    setting("SaveLastPlayer", "1");
-    auto& w = load();
-    auto it = std::find(w.Players.begin(), w.Players.end(), longName);
-    w.cboPlayer->setSelectedIndex(int(it - w.Players.begin()));
-    close();
-    EXPECT_NE(readBytes(gameFiles.file("app.ini")).find("lastPlayer = " + longName.substr(0, 27) + "\t;"),
-              std::string::npos);
-}
-
-TEST_F(Players, ClosingWithoutTheOptionLeavesAppIniAlone) {
-    std::string before = readBytes(gameFiles.file("app.ini"));
-    auto& w = load();
-    w.cboPlayer->setSelectedIndex(0);
-    close();
-    EXPECT_EQ(readBytes(gameFiles.file("app.ini")), before);
+    std::string expected = gameBytes("app.ini");
+    std::string oldLine = composeLine(GameKey::LastPlayer, "Jim");
+    expected.replace(expected.find(oldLine), oldLine.size(),
+                     "lastPlayer = " + longName.substr(0, 27) +
+                         "\t; directory of the last player to play the game");
+    std::string before = gameBytes("app.ini");
+    for (const char* option : {"0", "1"}) {
+        setting("SaveLastPlayer", option);
+        pick(*load().cboPlayer, longName);
+        close();
+        EXPECT_EQ(gameBytes("app.ini"), *option == '1' ? expected : before) << option;
+    }
 }
 
 }  // namespace

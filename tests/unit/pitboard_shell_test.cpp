@@ -1,15 +1,13 @@
 // The main window's load and close sequences, the options toggle and the game folder.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <optional>
 
-#include "platform/paths.h"
-#include "platform/platform.h"
 #include "support/app_fixture.h"
+#include "support/user_requests.h"
 
 using namespace gridmate;
 using namespace gridmate::test;
-using platform::Icon;
 
 namespace {
 
@@ -23,12 +21,8 @@ TEST_F(PitboardShell, FirstStartAsksForTheGameAndOpensCollapsedOn1967) {
     ui.filePicks.push_back(gameExe());
     auto& w = load();
     ASSERT_TRUE(loaded);
-    ASSERT_EQ(ui.fileDialogs.size(), 1u);
-    EXPECT_EQ(ui.fileDialogs[0].title, "Select your GPL.exe");
-    EXPECT_EQ(ui.fileDialogs[0].filterDescription, "GPL.EXE (gpl.exe)");
-    EXPECT_EQ(ui.fileDialogs[0].filterPattern, "GPL.EXE");
-    EXPECT_EQ(ui.fileDialogs[0].initialFolder, "C:\\sierra\\gpl");
-    EXPECT_TRUE(ui.fileDialogs[0].hideReadOnly);
+    EXPECT_EQ(dialogs(ui),
+              Texts{"Select your GPL.exe | GPL.EXE (gpl.exe) | GPL.EXE | C:\\sierra\\gpl"});
     EXPECT_EQ(storedSetting("path"), game);
     EXPECT_EQ(w.strGPLPath, game);
     EXPECT_EQ(w.txtGPLPath->text(), game);
@@ -37,10 +31,13 @@ TEST_F(PitboardShell, FirstStartAsksForTheGameAndOpensCollapsedOn1967) {
     EXPECT_EQ(w.form().width(), 4545);
     EXPECT_EQ(w.form().height(), 5175);
     EXPECT_EQ(w.cmdDetail->caption(), ">>>");
-    EXPECT_TRUE(w.optSeason[0].selected());
-    EXPECT_TRUE(w.fraSeason[0].visible());
-    EXPECT_FALSE(w.fraSeason[1].visible());
-    EXPECT_FALSE(w.fraSeason[2].visible());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(w.optSeason[i].selected(), i == 0);
+        EXPECT_EQ(w.fraSeason[i].visible(), i == 0);
+    }
+    // Collapsed, the option frames keep their enabled state.
+    EXPECT_TRUE(w.fraGPLOptions->enabled());
+    EXPECT_TRUE(w.fraTarmacOptions->enabled());
     EXPECT_TRUE(w.chkForceFullscreen4NonD3D->checked());
     EXPECT_TRUE(w.chkSetWingMax15->checked());
     EXPECT_EQ(w.hscWingAngle[0].maximum(), 15);
@@ -70,17 +67,14 @@ TEST_F(PitboardShell, FixedListsAreFilledInTheirOrder) {
     EXPECT_EQ(w.cboTeam[2].item(3), "Mclaren M7");
 }
 
-TEST_F(PitboardShell, CancellingTheFirstFolderDialogEndsWithoutWritingAnything) {
-    load();
-    EXPECT_FALSE(loaded);
-    EXPECT_EQ(readBytes(settingsFile), "<missing>");
-}
-
-TEST_F(PitboardShell, APickedNameOfAMissingFileCountsAsACancel) {
-    ui.filePicks.push_back(temp.file("gpl/nothere.exe"));
-    load();
-    EXPECT_FALSE(loaded);
-    EXPECT_EQ(readBytes(settingsFile), "<missing>");
+// A cancel, or the typed name of a file that does not exist, ends the start.
+TEST_F(PitboardShell, NoGameChosenAtTheFirstStartEndsWithoutWritingAnything) {
+    for (auto chosen : {std::optional<std::string>(), std::optional(temp.file("gpl/gone.exe"))}) {
+        ui.filePicks.push_back(chosen);
+        load();
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(readBytes(settingsFile), "<missing>");
+    }
 }
 
 TEST_F(PitboardShell, StoredSeasonCodeSelectsItsSeasonAndAnythingElse1967) {
@@ -125,79 +119,54 @@ TEST_F(PitboardShell, ShowOptionOpensWideAndTheToggleStepsBackAndForth) {
     EXPECT_TRUE(w.fraTarmacOptions->enabled());
 }
 
-TEST_F(PitboardShell, CollapsedAtLoadTheOptionFramesKeepTheirEnabledState) {
-    knownGameFolder();
-    auto& w = load();
-    EXPECT_TRUE(w.fraGPLOptions->enabled());
-    EXPECT_TRUE(w.fraTarmacOptions->enabled());
-}
-
+// A stored edge beyond the screen is pulled back so that the window's far edge meets the
+// screen's, one below 0 stays; "-1", text and numbers beyond 32 bits are no edge, and the
+// second key decides whether the box is checked.
 TEST_F(PitboardShell, StoredPositionIsRestoredRoundedAndPulledBackOntoTheScreen) {
     ui.screenWidth = 15360;
     ui.screenHeight = 11520;
     knownGameFolder();
-    setting("WindowPosX", "1002.5");
-    setting("WindowPosY", "-300");
-    auto& w = load();
-    EXPECT_EQ(w.form().left(), 1002);
-    EXPECT_EQ(w.form().top(), -300);  // a negative edge stays
-    EXPECT_TRUE(w.chkSaveWindowPosition->checked());
-
-    setting("WindowPosX", "99999");
-    setting("WindowPosY", "99999");
-    setting("showoption", "1");
-    auto& wide = load();
-    EXPECT_EQ(wide.form().left(), 15360 - 8070);  // the width after the toggle
-    EXPECT_EQ(wide.form().top(), 11520 - 5175);
+    const struct {
+        const char* x;
+        const char* y;
+        const char* showOption;
+        std::optional<int> left, top;
+        bool saved;
+    } cases[] = {
+        {"1002.5", "-300", "0", 1002, -300, true},
+        {"99999", "99999", "1", 15360 - 8070, 11520 - 5175, true},  // the width after the toggle
+        {"abc", "300", "0", std::nullopt, 300, true},
+        {"300", "-1", "0", 300, std::nullopt, false},
+        {"300", "4294967296", "0", 300, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.x) + ", " + c.y);
+        setting("WindowPosX", c.x);
+        setting("WindowPosY", c.y);
+        setting("showoption", c.showOption);
+        auto& w = load();
+        EXPECT_EQ(w.form().left(), c.left);
+        EXPECT_EQ(w.form().top(), c.top);
+        EXPECT_EQ(w.chkSaveWindowPosition->checked(), c.saved);
+    }
 }
 
-TEST_F(PitboardShell, TheSecondPositionKeyDecidesWhetherPositionsAreSaved) {
-    knownGameFolder();
-    setting("WindowPosX", "abc");
-    setting("WindowPosY", "300");
-    auto& a = load();
-    EXPECT_FALSE(a.form().left().has_value());
-    EXPECT_EQ(a.form().top(), 300);
-    EXPECT_TRUE(a.chkSaveWindowPosition->checked());
-
-    setting("WindowPosX", "300");
-    setting("WindowPosY", "-1");
-    auto& b = load();
-    EXPECT_EQ(b.form().left(), 300);
-    EXPECT_FALSE(b.chkSaveWindowPosition->checked());
-
-    setting("WindowPosX", "300");
-    setting("WindowPosY", "4294967296");  // too large for a whole number: ignored
-    auto& c = load();
-    EXPECT_FALSE(c.chkSaveWindowPosition->checked());
-}
-
+// Only "1" sets a box: "0" clears even the two boxes that a missing key sets.
 TEST_F(PitboardShell, OptionKeysAreComparedExactly) {
     knownGameFolder();
-    setting("CopyDefaultSetup", "1");
-    setting("SaveLastPlayer", "1");
-    setting("SaveLastRast", "1");
-    setting("AutoLoadWing4Track", "1");
-    setting("ForceFullScreen4NonD3D", "0");
-    setting("SetWingMax15", "0");
-    auto& w = load();
-    EXPECT_TRUE(w.chkCopyDefaultSetup->checked());
-    EXPECT_TRUE(w.chkSaveLastPlayer->checked());
-    EXPECT_EQ(w.cboPlayer->toolTip(), "changes will be saved to app.ini when exiting Gridmate");
-    EXPECT_TRUE(w.chkSaveRasterizer->checked());
-    EXPECT_TRUE(w.chkAutoLoadWing4Track->checked());
-    EXPECT_FALSE(w.chkForceFullscreen4NonD3D->checked());
-    EXPECT_FALSE(w.chkSetWingMax15->checked());
-    EXPECT_EQ(w.hscWingAngle[0].maximum(), 90);
-
-    setting("CopyDefaultSetup", "true");
-    setting("SaveLastPlayer", "01");
-    setting("ForceFullScreen4NonD3D", "yes");
-    auto& v = load();
-    EXPECT_FALSE(v.chkCopyDefaultSetup->checked());
-    EXPECT_FALSE(v.chkSaveLastPlayer->checked());
-    EXPECT_EQ(v.cboPlayer->toolTip(), "changes will NOT be saved to app.ini");
-    EXPECT_FALSE(v.chkForceFullscreen4NonD3D->checked());
+    const char* const keys[] = {"CopyDefaultSetup",   "SaveLastPlayer",         "SaveLastRast",
+                                "AutoLoadWing4Track", "ForceFullScreen4NonD3D", "SetWingMax15"};
+    for (std::string value : {"1", "0", "true", "01"}) {
+        for (const char* key : keys) setting(key, value);
+        auto& w = load();
+        for (auto* box : {w.chkCopyDefaultSetup, w.chkSaveLastPlayer, w.chkSaveRasterizer,
+                          w.chkAutoLoadWing4Track, w.chkForceFullscreen4NonD3D, w.chkSetWingMax15})
+            EXPECT_EQ(box->checked(), value == "1") << box->name() << " " << value;
+        EXPECT_EQ(w.hscWingAngle[0].maximum(), value == "1" ? 15 : 90);
+        EXPECT_EQ(w.cboPlayer->toolTip(),
+                  value == "1" ? "changes will be saved to app.ini when exiting Gridmate"
+                               : "changes will NOT be saved to app.ini");
+    }
 }
 
 TEST_F(PitboardShell, ClosingAfterAFirstStartWritesEveryOptionOnce) {
@@ -267,25 +236,9 @@ TEST_F(PitboardShell, BrowsingToAnotherGameReloadsAndStoresItAtOnce) {
     w.cmdPath->click();  // cancelled: nothing changes
     EXPECT_EQ(w.strGPLPath, other);
     EXPECT_EQ(storedSetting("path"), other);
-}
-
-TEST_F(PitboardShell, GettingFocusSelectsThePathText) {
-    knownGameFolder();
-    auto& w = load();
-    w.txtGPLPath->gotFocus();
+    w.txtGPLPath->gotFocus();  // selects the whole path
     EXPECT_EQ(w.txtGPLPath->selectionStart(), 0);
-    EXPECT_EQ(w.txtGPLPath->selectionLength(), static_cast<int>(game.size()));
-}
-
-TEST_F(PitboardShell, UnreadableOrGarbageSettingsLoadAsDefaults) {
-    std::string garbage(4096, '\0');
-    for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 7919) % 256);
-    temp.write("program/tarmac.ini", garbage);
-    ui.filePicks.push_back(gameExe());
-    auto& w = load();
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(w.currentSeason(), 0);
-    EXPECT_TRUE(w.chkForceFullscreen4NonD3D->checked());
+    EXPECT_EQ(w.txtGPLPath->selectionLength(), static_cast<int>(other.size()));
 }
 
 TEST_F(PitboardShell, AReadOnlySettingsFileFailsSilently) {

@@ -8,12 +8,11 @@
 #include "core/tracksets/crc16.h"
 #include "platform/posix/file_system_posix.h"
 #include "support/track_sets_fixture.h"
+#include "support/user_requests.h"
 
 using namespace gridmate;
 using namespace gridmate::test;
 using platform::Answer;
-using platform::Icon;
-
 
 TEST_F(TrackSets, ListingShowsExact67sFilesAndSelectsTheInstalledSetWithoutCopying) {
     put("67season.ini", original);
@@ -62,11 +61,7 @@ TEST_F(TrackSets, AnEmptySetMatchesAMissingScheduleAndChoosingThenDoesNotAsk) {
 
 TEST_F(TrackSets, MissingSeasonsFolderIsReportedAndEmptiesTheLists) {
     auto& w = open();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages[0].text, "could not found seasons folder");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
-    EXPECT_EQ(ui.messages[0].buttons, platform::Buttons::Ok);
-    EXPECT_EQ(ui.messages[0].title, "Gridmate");
+    EXPECT_EQ(boxes(ui), Texts{"Gridmate | Exclamation Ok | could not found seasons folder"});
     EXPECT_EQ(w.cboTrackSets->count(), 0);
     EXPECT_TRUE(lastTracks(0).empty());
     EXPECT_FALSE(w.GetTrackSets());
@@ -83,13 +78,9 @@ TEST_F(TrackSets, ChoosingWhenTheScheduleWasNeverSavedAsksAndNoKeepsEverything) 
 
     ui.answers.push_back(Answer::No);
     choose("Short");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    const auto& box = ui.messages[0];
-    EXPECT_EQ(box.text, "Current 67season.ini might be changed or was not saved as 67s file. continue ?");
-    EXPECT_EQ(box.title, "Gridmate - changing trackset");
-    EXPECT_EQ(box.icon, Icon::Exclamation);
-    EXPECT_EQ(box.buttons, platform::Buttons::YesNo);
-    EXPECT_EQ(box.defaultButton, 1);
+    EXPECT_EQ(boxes(ui), Texts{"Gridmate - changing trackset | Exclamation YesNo default 1 | "
+                               "Current 67season.ini might be changed or was not saved as 67s "
+                               "file. continue ?"});
     EXPECT_EQ(w.cboTrackSets->selectedIndex(), -1);
     EXPECT_EQ(installed(), original);
     EXPECT_EQ(lastTracks(0), (Texts{"monaco", "spa", "rouen"}));
@@ -105,58 +96,40 @@ TEST_F(TrackSets, ChoosingWhenTheScheduleWasNeverSavedAsksAndNoKeepsEverything) 
     EXPECT_EQ(w.cboLastTrack[0].selectedItem(), "monza");
 }
 
+// A set is installed with up to 64 events (the count rounded half to even); one with more,
+// one without a count, and one gone since the listing are refused with their messages.
 TEST_F(TrackSets, InstallChecksRefuseWithTheirMessagesAndInstallUpToSixtyFour) {
-    struct Case {
-        std::string count;
-        std::string message;  // "" when it installs
-    };
-    const std::vector<Case> cases = {
-        {"64", ""},
-        {"64.5", ""},
-        {"0", ""},
-        {"-3", ""},
-        {"65", "Xcould not apply trackset(X.67s has over 64 tracks)."},
-        {"64.51", "Xcould not apply trackset(X.67s has over 64 tracks)."},
-        {"abc", "Xcould not apply trackset(X.67s has no numevents)."},
-        {"", "Xcould not apply trackset(X.67s has no numevents)."},
-    };
+    const std::string tooMany = "Gridmate | Exclamation Ok | Xcould not apply trackset(X.67s "
+                                "has over 64 tracks).";
+    const std::string noCount = "Gridmate | Exclamation Ok | Xcould not apply trackset(X.67s "
+                                "has no numevents).";
+    const std::pair<const char*, std::string> cases[] = {
+        {"64", ""},      {"64.5", ""},       {"0", ""},        {"-3", ""},
+        {"65", tooMany}, {"64.51", tooMany}, {"abc", noCount}, {"", noCount},
+        {"gone", "Gridmate | Exclamation Ok | X.67s not found."}};
     put("67season.ini", original);
     put("Original.67s", original);
     auto& w = open();
-    for (const Case& c : cases) {
-        std::string set = scheduleText({event("spa")}, c.count);
+    for (const auto& [count, message] : cases) {
+        SCOPED_TRACE(count);
+        std::string set = scheduleText({event("spa")}, count);
         put("X.67s", set);
         w.GetTrackSets();  // lists X and matches Original again
+        if (std::string(count) == "gone") std::remove(seasonFile("X.67s").c_str());
         ui.messages.clear();
         choose("X");
-        if (c.message.empty()) {
-            EXPECT_TRUE(ui.messages.empty()) << c.count;
-            EXPECT_EQ(installed(), set) << c.count;
+        if (message.empty()) {
+            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_EQ(installed(), set);
             EXPECT_EQ(lastTracks(0), Texts{"spa"});
             put("67season.ini", original);
         } else {
-            ASSERT_EQ(ui.messages.size(), 1u) << c.count;
-            EXPECT_EQ(ui.messages[0].text, c.message);
-            EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
-            EXPECT_EQ(installed(), original) << c.count;
+            EXPECT_EQ(boxes(ui), Texts{message});
+            EXPECT_EQ(installed(), original);
             EXPECT_EQ(w.cboTrackSets->selectedIndex(), -1);
             EXPECT_TRUE(lastTracks(0).empty());
         }
     }
-}
-
-TEST_F(TrackSets, ASetGoneSinceTheListingIsNotFound) {
-    put("67season.ini", original);
-    put("Original.67s", original);
-    put("Gone.67s", shortSet);
-    auto& w = open();
-    std::remove(seasonFile("Gone.67s").c_str());
-    choose("Gone");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Gone.67s not found.");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
-    EXPECT_EQ(w.cboTrackSets->selectedIndex(), -1);
-    EXPECT_EQ(installed(), original);
 }
 
 TEST_F(TrackSets, AFailedInstallLeavesTheScheduleByteForByte) {
@@ -170,10 +143,9 @@ TEST_F(TrackSets, AFailedInstallLeavesTheScheduleByteForByte) {
     p.fileSystem = &files;
     platform::ScopedPlatform failing(p);
     choose("Short");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "ChangeTrackSet()\tError on copying over Short.67s to 67seasons.ini\r\n" +
-                                       std::string(std::strerror(EBUSY)) + "(" + std::to_string(EBUSY) + ")");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Critical);
+    const std::string busy = std::string(std::strerror(EBUSY)) + "(" + std::to_string(EBUSY) + ")";
+    EXPECT_EQ(boxes(ui), Texts{"Gridmate | Critical Ok | ChangeTrackSet()\tError on copying over "
+                               "Short.67s to 67seasons.ini\r\n" + busy});
     EXPECT_EQ(installed(), original);
     EXPECT_EQ(listing(gameFiles.file("seasons")), "67season.ini,Original.67s,Short.67s");
     EXPECT_EQ(w.cboTrackSets->selectedIndex(), -1);
@@ -185,9 +157,6 @@ TEST_F(TrackSets, SeasonChecksumFollowsListingInstallAndDelete) {
     put("Original.67s", original);
     put("Short.67s", shortSet);
     put("Spare.67s", original);
-    app::Pitboard fresh(settings);
-    EXPECT_EQ(fresh.strSeasonCRC, "");
-
     auto& w = open();
     EXPECT_EQ(w.strSeasonCRC, GetCRC16(original));
     w.strSeasonCRC = "0000";  // no equal set found: the value stays
@@ -213,8 +182,8 @@ TEST_F(TrackSets, SeasonChecksumFollowsListingInstallAndDelete) {
     EXPECT_EQ(w.strSeasonCRC, "");
     ui.answers.push_back(Answer::No);
     choose("Original");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Gridmate - changing trackset");
+    EXPECT_EQ(ui.messageTexts(), Texts{"Current 67season.ini might be changed or was not saved "
+                                       "as 67s file. continue ?"});
 }
 
 TEST_F(TrackSets, DeletingRemovesTheChosenFileAtOnceAndRebuildsTheList) {
@@ -245,9 +214,8 @@ TEST_F(TrackSets, DeletingASetAlreadyGoneReportsItAndRebuildsTheList) {
     w.blnUpdating = false;
     std::remove(seasonFile("Gone.67s").c_str());
     w.cmdDelTrackset->click();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "could not delete Gone.67s\r\n" + std::to_string(ENOENT) + ": " +
-                                       std::strerror(ENOENT));
+    EXPECT_EQ(boxes(ui), Texts{"Gridmate | Exclamation Ok | could not delete Gone.67s\r\n" +
+                               std::to_string(ENOENT) + ": " + std::strerror(ENOENT)});
     EXPECT_EQ(w.cboTrackSets->items(), Texts{"Original"});
     EXPECT_EQ(w.cboTrackSets->selectedItem(), "Original");
     EXPECT_EQ(w.strSeasonCRC, "");

@@ -128,11 +128,16 @@ TEST_F(TextProfileTest, NewKeysGoToTheSectionEndNewSectionsToTheFileEnd) {
     EXPECT_EQ(profile.getString(f, "V", "j", "d"), "v");
 }
 
-TEST_F(TextProfileTest, FirstWriteCreatesTheFile) {
+// The first write creates the file, but not its folder; a file that cannot be read (a
+// folder stands there) is never replaced.
+TEST_F(TextProfileTest, FirstWriteCreatesTheFileButAnUnreadableOneIsNotReplaced) {
     std::string f = path();
     EXPECT_TRUE(profile.writeString(f, "Season", "numEvents", "3"));
     EXPECT_EQ(readBytes(f), "[Season]\r\nnumEvents=3\r\n");
     EXPECT_FALSE(profile.writeString(folder.file("no/such/x.ini"), "S", "k", "v"));
+    std::string unreadable = folder.folder("u.ini");
+    EXPECT_FALSE(profile.writeString(unreadable, "S", "k", "v"));
+    EXPECT_EQ(profile.getString(unreadable, "S", "k", "d"), "d");
 }
 
 TEST_F(TextProfileTest, WritesThatChangeNothingLeaveTheFileAlone) {
@@ -186,12 +191,6 @@ TEST_F(TextProfileTest, ASectionCopiesToAnotherNameThroughItsLines) {
     EXPECT_TRUE(profile.writeString(f, "Event2", std::nullopt, std::nullopt));
     EXPECT_EQ(readBytes(f), "[Season]\r\nnumEvents=2\r\n[Event1]\r\nname=\"Spa\"\r\nday=4\r\n");
     EXPECT_EQ(profile.getString(f, "event1", "NAME", ""), "Spa");
-}
-
-TEST_F(TextProfileTest, UnreadableFileIsNotReplaced) {
-    std::string f = folder.folder("t.ini");  // a folder where the file should be
-    EXPECT_FALSE(profile.writeString(f, "S", "k", "v"));
-    EXPECT_EQ(profile.getString(f, "S", "k", "d"), "d");
 }
 
 TEST_F(TextProfileTest, Utf8MarkerIsKeptInFrontOfTheFile) {

@@ -8,10 +8,10 @@
 #include "core/tracksets/crc16.h"
 #include "platform/posix/file_system_posix.h"
 #include "support/track_sets_fixture.h"
+#include "support/user_requests.h"
 
 using namespace gridmate;
 using namespace gridmate::test;
-using platform::Icon;
 
 namespace {
 
@@ -71,34 +71,25 @@ TEST_F(SaveDialogs, DialogHasItsControlsAndOffersTheSetsWithTheChosenOne) {
     EXPECT_EQ(seasonsListing(), "67season.ini,Other.67s,Short.67s");
 }
 
+// The typed name always gets the extension, and a set of that name is overwritten
+// without a question; the list then selects the saved set.
 TEST_F(SaveDialogs, OkCopiesTheScheduleUnderTheTypedNameAndTheListSelectsIt) {
     auto& w = open();
     EXPECT_EQ(w.cboTrackSets->selectedIndex(), -1);
-    typeAndOk("My season");
-    w.cmdSaveTrackset->click();
-    EXPECT_EQ(readBytes(seasonFile("My season.67s")), original);
-    EXPECT_EQ(w.cboTrackSets->selectedItem(), "My season");
-    EXPECT_EQ(w.strSeasonCRC, GetCRC16(original));
-    EXPECT_EQ(installed(), original);
+    int n = 0;
+    for (auto [typed, file] : {std::pair{"My season", "My season.67s"}, {"Short", "Short.67s"},
+                               {"Mine.67s", "Mine.67s.67s"}}) {
+        const std::string schedule = scheduleText({event("monza", ++n)});
+        put("67season.ini", schedule);
+        typeAndOk(typed);
+        w.cmdSaveTrackset->click();
+        EXPECT_EQ(readBytes(seasonFile(file)), schedule) << typed;
+        EXPECT_EQ(w.cboTrackSets->selectedItem(), typed);
+        EXPECT_EQ(w.strSeasonCRC, GetCRC16(schedule));
+        EXPECT_EQ(installed(), schedule);
+        EXPECT_FALSE(w.blnUpdating);
+    }
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(w.blnUpdating);
-}
-
-TEST_F(SaveDialogs, AnExistingNameIsOverwrittenWithoutAQuestion) {
-    auto& w = open();
-    typeAndOk("Short");
-    w.cmdSaveTrackset->click();
-    EXPECT_EQ(readBytes(seasonFile("Short.67s")), original);
-    EXPECT_EQ(w.cboTrackSets->selectedItem(), "Short");
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(SaveDialogs, TheExtensionIsAlwaysAppended) {
-    auto& w = open();
-    typeAndOk("Mine.67s");
-    w.cmdSaveTrackset->click();
-    EXPECT_EQ(readBytes(seasonFile("Mine.67s.67s")), original);
-    EXPECT_EQ(w.cboTrackSets->selectedItem(), "Mine.67s");
 }
 
 TEST_F(SaveDialogs, OkWithoutANameKeepsTheDialogOpenAndCancelOrCloseSaveNothing) {
@@ -127,12 +118,9 @@ TEST_F(SaveDialogs, ANameThatIsNoPlainFileNameIsRefusedAndNothingWritten) {
         ui.messages.clear();
         typeAndOk(name);
         w.cmdSaveTrackset->click();
-        ASSERT_EQ(ui.messages.size(), 1u) << name;
-        EXPECT_EQ(ui.messages[0].text,
-                  "\"" + name +
-                      "\" cannot be the name of a track set: it must be a plain file name "
-                      "without \\ / : * ? \" < > |");
-        EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
+        EXPECT_EQ(boxes(ui), Texts{"Gridmate | Exclamation Ok | \"" + name +
+                                   "\" cannot be the name of a track set: it must be a plain "
+                                   "file name without \\ / : * ? \" < > |"});
         EXPECT_EQ(seasonsListing(), "67season.ini,Other.67s,Short.67s") << name;
     }
     EXPECT_EQ(listing(gameFiles.path()).find("outside"), std::string::npos);
@@ -148,10 +136,8 @@ TEST_F(SaveDialogs, AFailedCopyIsReportedPlainAndLeavesTheFolderAsItWas) {
     platform::ScopedPlatform failing(p);
     typeAndOk("Short");
     w.cmdSaveTrackset->click();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "error(" + std::to_string(EIO) + "): " + std::strerror(EIO));
-    EXPECT_EQ(ui.messages[0].icon, Icon::None);
-    EXPECT_EQ(ui.messages[0].buttons, platform::Buttons::Ok);
+    EXPECT_EQ(boxes(ui), Texts{"Gridmate | None Ok | error(" + std::to_string(EIO) +
+                               "): " + std::strerror(EIO)});
     EXPECT_EQ(readBytes(seasonFile("Short.67s")), shortSet);
     EXPECT_EQ(seasonsListing(), "67season.ini,Other.67s,Short.67s");
 }

@@ -22,37 +22,31 @@ struct FakeLookup : InstanceLookup {
 };
 }  // namespace
 
-TEST(Startup, CaptionIsTitleBlankAndVersion) { EXPECT_EQ(strAppCaption(), "Gridmate 1.0.9"); }
-
-TEST(Startup, RunsWhenNoOtherCopyIsRunning) {
-    FakeLookup lookup;
-    EXPECT_EQ(Main(lookup), StartDecision::Run);
-    EXPECT_EQ(lookup.calls, "");
-}
-
-TEST(Startup, HandsOverToAVisibleWindowByBringingItToTheFront) {
-    FakeLookup lookup;
-    lookup.running = true;
-    lookup.windowCaption = "Gridmate 1.0.9";
-    EXPECT_EQ(Main(lookup), StartDecision::HandedOver);
-    EXPECT_EQ(lookup.calls, "find(Gridmate 1.0.9);front;");
-}
-
-TEST(Startup, RestoresAMinimisedWindowBeforeBringingItToTheFront) {
-    FakeLookup lookup;
-    lookup.running = true;
-    lookup.windowCaption = "Gridmate 1.0.9";
-    lookup.minimised = true;
-    EXPECT_EQ(Main(lookup), StartDecision::HandedOver);
-    EXPECT_EQ(lookup.calls, "find(Gridmate 1.0.9);restore;front;");
-}
-
-TEST(Startup, RunsBesideACopyOfAnotherVersionOrOneWithoutWindow) {
-    FakeLookup other;
-    other.running = true;
-    other.windowCaption = "Gridmate 1.0.8";
-    EXPECT_EQ(Main(other), StartDecision::Run);
-    FakeLookup noWindow;
-    noWindow.running = true;
-    EXPECT_EQ(Main(noWindow), StartDecision::Run);
+// A second start hands over to a running copy of this version by bringing its window to
+// the front (restored first when minimised); beside a copy of another version, or one
+// without a window, it runs.
+TEST(Startup, HandsOverOnlyToTheWindowOfThisVersion) {
+    EXPECT_EQ(strAppCaption(), "Gridmate 1.0.9");
+    const struct {
+        bool running;
+        const char* caption;
+        bool minimised;
+        StartDecision decision;
+        const char* calls;
+    } cases[] = {
+        {false, "Gridmate 1.0.9", false, StartDecision::Run, ""},
+        {true, "Gridmate 1.0.9", false, StartDecision::HandedOver, "find(Gridmate 1.0.9);front;"},
+        {true, "Gridmate 1.0.9", true, StartDecision::HandedOver,
+         "find(Gridmate 1.0.9);restore;front;"},
+        {true, "Gridmate 1.0.8", false, StartDecision::Run, "find(Gridmate 1.0.9);"},
+        {true, "", false, StartDecision::Run, "find(Gridmate 1.0.9);"},
+    };
+    for (const auto& c : cases) {
+        FakeLookup lookup;
+        lookup.running = c.running;
+        lookup.windowCaption = c.caption;
+        lookup.minimised = c.minimised;
+        EXPECT_EQ(Main(lookup), c.decision) << c.running << c.caption << c.minimised;
+        EXPECT_EQ(lookup.calls, c.calls) << c.running << c.caption << c.minimised;
+    }
 }

@@ -19,22 +19,18 @@ struct ScrollBars : UiModelTest {
 
 }  // namespace
 
-TEST_F(ScrollBars, ChangeRunsOnlyForANewValue) {
+// A value outside the range stops at its nearest end.
+TEST_F(ScrollBars, ChangeRunsOnlyForANewValueInsideTheRange) {
     angle.setValue(40);
     angle.setValue(40);
-    angle.setValue(0);
-    EXPECT_EQ(log.take(), (Lines{"hscWingAngle(0) Value", "change 40",
-                                 "hscWingAngle(0) Value", "change 0"}));
-}
-
-TEST_F(ScrollBars, AValueOutsideTheRangeStopsAtItsNearestEnd) {
     angle.setValue(120);
     EXPECT_EQ(angle.value(), 90);
     angle.setValue(-12);
     EXPECT_EQ(angle.value(), 0);
     angle.setValue(-5);
-    EXPECT_EQ(log.take(), (Lines{"hscWingAngle(0) Value", "change 90",
-                                 "hscWingAngle(0) Value", "change 0"}));
+    angle.setValue(0);
+    EXPECT_EQ(log.take(), (Lines{"hscWingAngle(0) Value", "change 40", "hscWingAngle(0) Value",
+                                 "change 90", "hscWingAngle(0) Value", "change 0"}));
 }
 
 TEST_F(ScrollBars, ARangeThatNoLongerHoldsTheValueMovesItAsAChange) {

@@ -47,6 +47,9 @@ TEST_F(Containers, AFrameChangeIsToldToEveryControlInsideIt) {
     wings.setVisible(false);
     wings.setVisible(false);
     EXPECT_EQ(log.take(), (Lines{"fraWings Visible", "chkWing(0) Visible"}));
+    // Controls added later are observed too.
+    window.add<TextBox>("txtIP").setText("1.2.3.4");
+    EXPECT_EQ(log.take(), Lines{"txtIP Text"});
 }
 
 TEST_F(Containers, CodeStillSetsControlsThatTheUserCannotReach) {
@@ -68,12 +71,6 @@ TEST_F(Containers, FramesListTheirChildrenAndTheWindowFindsControlsByNameAndInde
               (std::vector<Control*>{&panel, &wings, &wing, &driver, &steer}));
     EXPECT_EQ(wing.kind(), Kind::CheckBox);
     EXPECT_EQ(&wing.window(), &window);
-}
-
-TEST_F(Containers, ControlsAddedLaterAreObservedToo) {
-    auto& later = window.add<TextBox>("txtIP");
-    later.setText("1.2.3.4");
-    EXPECT_EQ(log.take(), Lines{"txtIP Text"});
 }
 
 TEST_F(Containers, AFrameOfAnotherWindowIsRefused) {
