@@ -132,6 +132,10 @@ void NativeWindow::applyFont(NativeControl& native) {
             LOGFONTA own{};
             GetObjectA(font_.get(), sizeof(own), &own);
             lstrcpynA(own.lfFaceName, list.fontName().c_str(), LF_FACESIZE);
+            // A list gets a font of its own for rows in aligned columns (the track-set
+            // editor's Terminal); where that face is missing, as under Wine, the system
+            // should pick another fixed-pitch one rather than the dialog font.
+            own.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
             native.ownFont.reset(CreateFontIndirectA(&own));
             font = native.ownFont.get();
         }

@@ -205,6 +205,8 @@ TEST_F(TrackSets, EditorAddsADatabaseTrackRemovesAnEventAndTheEditedSetIsInstall
     click(control(editor, IDC_frmVi67r_optAction + 1));
     ASSERT_EQ(listCount(list), 3);
     EXPECT_EQ(listItem(list, 2), "[monaco  ] monaco              / monaco Grand Prix");
+    // The list was filled anew while shown: the picture shows whether it was drawn.
+    saveArtefact(editor, "track_set_editor_remove_mode");
     selectListItem(list, 0);
     click(control(editor, IDC_frmVi67r_cmdOperation));
     EXPECT_EQ(listCount(list), 2);

@@ -220,6 +220,23 @@ TEST_F(NativeWindowTest, NativeListsFollowEveryItemChange) {
     check("cleared and refilled");
 }
 
+// A list with a font of its own shows its rows in aligned columns, even where the face
+// it names is missing (Wine has no Terminal).
+TEST_F(NativeWindowTest, AListWithAFontOfItsOwnHasCharactersOfOneWidth) {
+    ui::ListBox& lstRows = add<ui::ListBox>("lstRows", nullptr, {0, 0, 1500, 1500});
+    lstRows.setFontName("Terminal");
+    build();
+    HDC dc = GetDC(h(lstRows));
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(send(lstRows, WM_GETFONT)));
+    SIZE narrow{}, wide{};
+    GetTextExtentPoint32A(dc, "iiiiiiii", 8, &narrow);
+    GetTextExtentPoint32A(dc, "WWWWWWWW", 8, &wide);
+    SelectObject(dc, old);
+    ReleaseDC(h(lstRows), dc);
+    EXPECT_GT(narrow.cx, 0);
+    EXPECT_EQ(narrow.cx, wide.cx);
+}
+
 // The window's message loop hands the mouse to the tooltips; a tip shows for the
 // control under the mouse and for no other.
 TEST_F(NativeWindowTest, TheMouseOverAControlShowsItsTip) {
