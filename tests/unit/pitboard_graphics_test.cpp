@@ -1,6 +1,8 @@
 // Detail bias, rasterizers with the full-screen rule, the steering override and wings.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdio>
 
 #include "core/ini/line_layout.h"
@@ -42,10 +44,18 @@ protected:
 
 TEST_F(Graphics, LoadShowsTheStoredValuesAndWritesNothing) {
     setting("mod", "69");
+    setting("SaveLastRast", "1");
     const char* files[] = {"app.ini", "core.ini", "wg69i.ini", "players/Jim/pla69w.ini"};
     Texts before;
     for (auto* f : files) before.push_back(gameBytes(f));
+    // Read-only files make a write of the same bytes show too: it is refused with a
+    // message.
+    for (auto* f : files)
+        std::filesystem::permissions(gameFiles.file(f), std::filesystem::perms::owner_read,
+                                     std::filesystem::perm_options::replace);
     auto& w = load();
+    ASSERT_EQ(ui.messages.size(), 1u);  // this game has no track sets
+    EXPECT_EQ(ui.messages[0].text, "could not found seasons folder");
     EXPECT_EQ(w.hscDetail->value(), 4);  // 80
     EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 80 %");
     ASSERT_EQ(w.RastList.size(), 2u);
