@@ -1,60 +1,27 @@
-#include "core/ini/byte_text.h"
-
+// Cutting and fitting by bytes: the width counts characters, the cut is by bytes, a
+// double-byte character is never split nor a lone lead byte paired with the padding.
 #include <gtest/gtest.h>
 
+#include "fuzz/byte_text_rules.h"
 #include "support/shift_jis.h"
 
 using namespace gridmate;
 
-namespace {
-
-enum class Fn { Left, Fit };
-struct Case {
-    Fn fn;
-    const char* text;
-    int16_t width;
-    const char* expected;
-};
-
-void check(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.fn == Fn::Left ? "left " : "fit ") + c.text + " / " +
-                     std::to_string(c.width));
-        EXPECT_EQ(c.fn == Fn::Left ? strLeftBytes(c.text, c.width) : strFitWidth(c.text, c.width),
-                  c.expected);
-    }
-}
-
-}  // namespace
-
-TEST(ByteText, WithoutLeadBytesEveryByteIsACharacter) {
-    check({{Fn::Left, "abc", 5, "abc  "},
-           {Fn::Left, "abcdef", 3, "abc"},
-           {Fn::Left, "\x82\xA0x", 1, "\x82"},
-           {Fn::Left, "abc", 0, ""},
-           {Fn::Left, "abc", -4, ""},
-           {Fn::Fit, "Spa", 8, "Spa     "},
-           {Fn::Fit, "Rouen-les-Essarts Circuit", 20, "Rouen-les-Essarts Ci"},
-           {Fn::Fit, "Monza", 5, "Monza"}});
-}
-
-// The width counts characters but the cut is by bytes; a character is never split, and
-// a lead byte at the end without its trail byte stands alone as a blank, or it would
-// pair with the padding.
+// Every text of up to five bytes from "a", a blank, a lead byte and a trail byte, at
+// every width around its length, with and without a double-byte code page.
 TEST(ByteText, DoubleByteCharactersAreNeverSplit) {
+    for (bool doubleByte : {false, true}) {
+        std::optional<test::ShiftJis> shiftJis;
+        if (doubleByte) shiftJis.emplace();
+        std::vector<std::string> texts{""};
+        for (size_t i = 0; i < texts.size() && texts[i].size() < 5; ++i)
+            for (char c : {'a', ' ', '\x82', '\xA0'}) texts.push_back(texts[i] + c);
+        for (const std::string& text : texts)
+            for (int16_t width = -1; width <= 7; ++width)
+                ASSERT_TRUE(model::cutAndFitHold(text, width)) << doubleByte << " " << text << " " << width;
+    }
     test::ShiftJis shiftJis;
-    check({{Fn::Left, "abc", 5, "abc  "},
-           {Fn::Left, "a\x82\xA0" "b", 2, "a "},  // would straddle the last byte
-           {Fn::Left, "a\x82\xA0" "b", 3, "a\x82\xA0"},
-           {Fn::Left, "\x82\xA0\x82\xA1", 6, "\x82\xA0\x82\xA1  "},
-           {Fn::Left, "ab\x82", 4, "ab  "},
-           {Fn::Left, "\x82\xA0", 0, ""},
-           {Fn::Fit, "\x82\xA0\x82\xA1", 8, "\x82\xA0\x82\xA1      "},
-           {Fn::Fit, "\x82\xA0\x82\xA1", 2, "\x82\xA0\x82\xA1"},
-           {Fn::Fit, "\x82\xA0\x82\xA1x", 2, "\x82\xA0"},
-           {Fn::Fit, "x\x82\xA0\x82\xA1", 2, "x "},
-           {Fn::Fit, "ab\x82", 5, "ab   "},
-           {Fn::Fit, "ab\x82", 3, "ab "}});
-    EXPECT_EQ(characterCount("a\x82\xA0" "b"), 3u);
+    EXPECT_EQ(strLeftBytes("a\x82\xA0" "b", 2), "a ");
+    EXPECT_EQ(strFitWidth("ab\x82", 4), "ab  ");
     EXPECT_EQ(leftCharacters("a\x82\xA0" "b", 2), "a\x82\xA0");
 }
