@@ -1,6 +1,6 @@
-// Small Windows images (PE32 and PE32+) with a resource section, and version resources
-// block by block, built in memory so that tests can lay out, then damage, every field a
-// version reader walks.
+// Small Windows images (PE32 and PE32+) holding one version resource, and version
+// resources block by block, built in memory so that tests can lay out, then damage,
+// every field a version reader walks.
 #pragma once
 
 #include <cstdint>
@@ -12,44 +12,31 @@ namespace gridmate::test {
 
 // One block of a version resource; `valueLength` and `length` override the true ones.
 struct VersionNode {
-    std::string key;  // ASCII, written as UTF-16
+    std::string key;    // ASCII, written as UTF-16
     uint16_t type = 0;  // 1: the value is text (UTF-16)
     std::string value;
     std::optional<uint16_t> valueLength, length;
     std::vector<VersionNode> children;
 };
 
-// A text value, its wValueLength counting the characters and the NUL.
-VersionNode textNode(const std::string& key, const std::u16string& text);
-VersionNode binaryNode(const std::string& key, const std::string& bytes);
-VersionNode parentNode(const std::string& key, std::vector<VersionNode> children);
-// "VarFileInfo" > "Translation" holding (language, code page) pairs in order.
-VersionNode translationNode(const std::vector<std::pair<uint16_t, uint16_t>>& translations);
 using Strings = std::vector<std::pair<std::string, std::u16string>>;
-// A VS_VERSION_INFO: fixed file info, one string table, the translation naming only it.
+// A VS_VERSION_INFO: fixed file info, then "StringFileInfo" > "LLLLCCCC" (the table of
+// the translation) > the strings, each with the NUL counted in its wValueLength; then
+// "VarFileInfo" > "Translation" naming only that translation.
 VersionNode versionInfo(uint16_t language, uint16_t codePage, const Strings& strings);
 // The bytes of a block tree, each block aligned on 32 bits from the start.
 std::string encode(const VersionNode& root);
 
-struct PeResource {
-    uint32_t type = 16, id = 1;
-    std::u16string name;  // when not empty the entry is named, not numbered
-    uint16_t language = 0x0409;
-    std::string data;
-};
-
-// The bytes and the offsets of the parts tests damage. With one resource the tree is the
-// root directory at resourceRoot, the name level at +24, the language level at +48, the
-// data entry at +72 and the data at +88.
+// The bytes and the offsets of the parts tests damage: the resource tree has its root
+// directory at resourceRoot, the name level at +24, the language level at +48, the data
+// entry at +72 and the version resource at +88.
 struct PeImage {
     std::string bytes;
     size_t peHeader = 0x80, optionalHeader = 0x98, sectionTable = 0, resourceRoot = 0x600;
 };
 
-// An image with a code section and a resource section holding `resources`: by type, then
-// name, then language; named entries first, numbered ones ascending, as the format asks.
-PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus = false);
-// One version resource: type 16, id 1, language 0x0409.
+// An image with a code section and a resource section holding `versionResource` as
+// type 16, id 1, language 0x0409.
 PeImage buildPeWithVersion(const std::string& versionResource, bool pe32Plus = false);
 
 void putU16(std::string& bytes, size_t at, uint16_t value);

@@ -6,13 +6,12 @@
 #include "support/temp_folder.h"
 
 using namespace gridmate;
-using namespace std::string_literals;
 
-// The CRC-16/MCRF4XX check value, sums that keep their leading zeros, and files.
+// The CRC-16/MCRF4XX check value, a sum that keeps its leading zeros, and files: a
+// missing, empty or unreadable one has none.
 TEST(Crc16, KnownChecksumsInFourUpperCaseDigits) {
-    for (auto [bytes, sum] : {std::pair{"123456789"s, "6F91"}, {"\xFF", "00FF"}, {"cmf", "0007"}, {"\0\0"s, "F0B8"}})
-        EXPECT_EQ(GetCRC16(bytes), sum) << bytes;
-    gridmate::test::TempFolder temp;
+    test::TempFolder temp;
+    EXPECT_EQ(GetCRC16("cmf"), "0007");
     EXPECT_EQ(GetFileCRC(temp.write("digits.67s", "123456789")), "6F91");
     for (std::string path : {temp.file("missing.67s"), temp.write("empty.67s", ""), temp.folder("folder.67s")})
         EXPECT_EQ(GetFileCRC(path), "") << path;
@@ -21,7 +20,6 @@ TEST(Crc16, KnownChecksumsInFourUpperCaseDigits) {
 // Every length around the 8- and 16-byte steps, every alignment, any start value, and
 // long runs of equal bytes, where a wrong folding constant could cancel out.
 TEST(Crc16, EveryWayGivesTheByteByByteRegister) {
-    SCOPED_TRACE(crcFoldingAvailable() ? "with carry-less multiply" : "tables only");
     std::string bytes;
     for (uint32_t seed = 7; bytes.size() < 700;) bytes += char((seed = seed * 1103515245u + 12345u) >> 16);
     bytes += std::string(4096, '\xFF');
