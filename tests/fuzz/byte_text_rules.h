@@ -1,5 +1,5 @@
 // What cutting and fitting by bytes must give under the code page in use, stated apart
-// from the code: the property test and the fuzz target hold the functions to it.
+// from the code for the property test and the fuzz target.
 #pragma once
 
 #include <algorithm>
@@ -9,8 +9,7 @@
 
 namespace gridmate::model {
 
-// `out` holds the text's whole characters as far as they fit, then blanks only: a
-// double-byte character is never split, and a lead byte ending the text is none.
+// The text's whole characters as far as they fit (a lead byte ending it is none), then blanks.
 inline bool wholeCharactersThenBlanks(const std::string& text, const std::string& out) {
     size_t i = 0;
     for (size_t n = 1; i < text.size(); i += n) {
@@ -21,8 +20,7 @@ inline bool wholeCharactersThenBlanks(const std::string& text, const std::string
     return out.find_first_not_of(' ', i) == std::string::npos;
 }
 
-// A cut fills exactly the width (none for 0 or less); a text of more characters than the
-// width is fitted by the cut, a shorter one padded to exactly the width in characters.
+// A cut fills the width exactly; a fit is the cut of a longer text, else as wide in characters.
 inline bool cutAndFitHold(const std::string& text, int16_t width) {
     std::string cut = strLeftBytes(text, width), fitted = strFitWidth(text, width);
     size_t wanted = size_t(std::max<int16_t>(width, 0));

@@ -1,6 +1,5 @@
-// The game INI engine on any bytes: a write gives what the line model gives, a read
-// stays inside the text. The input is NUL-separated fields, easy to write with printf:
-// "w" (else a read), the section's name, the key, the value, then the file.
+// The game INI engine on any bytes: a write gives what the line model gives. The input is
+// NUL-separated fields: "w" (else a read), the section's name, key, value, then the file.
 #include <cstdlib>
 
 #include "core/ini/ini_text.h"

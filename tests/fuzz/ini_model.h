@@ -25,26 +25,22 @@ inline std::string patch(const std::string& old, const std::string& header, cons
         lines.push_back(l);
         if (lf == std::string::npos) break;
     }
-    auto join = [&] {
-        std::string s;
-        for (const Line& l : lines) s += l.text + l.end;
-        return s;
-    };
     std::string eol = "\r\n";  // new lines take the file's first line break
     for (auto l = lines.rbegin(); l != lines.rend(); ++l) eol = l->end.ends_with('\n') ? l->end : eol;
-    size_t head = 0, end;
+    size_t head = 0, end, keyLine = 0;
     while (head < lines.size() && !unindented(lines[head].text).starts_with(header)) ++head;
     for (end = head + 1; end < lines.size() && !unindented(lines[end].text).starts_with("["); ++end) {
         std::string t = unindented(lines[end].text);
-        if (t.starts_with(key) && (t.size() == key.size() || t.find_first_of(" \t=", key.size()) == key.size())) {
-            lines[end].text.replace(lines[end].text.size() - t.size(), t.size(), line);
-            return join();
-        }
+        bool keyFollows = t.size() == key.size() || t.find_first_of(" \t=", key.size()) == key.size();
+        if (!keyLine && t.starts_with(key) && keyFollows) keyLine = end;
     }
-    if (!lines.empty() && lines.back().end == "\r") lines.back().end = "\r\n";
+    if (!keyLine && !lines.empty() && lines.back().end == "\r") lines.back().end = "\r\n";
     const bool open = !lines.empty() && lines.back().end.empty();  // a last line without a break
     const bool endsBlank = !lines.empty() && !open && lines.back().text.empty();
-    if (head >= lines.size()) {  // no such section: appended after one blank line
+    if (keyLine) {  // the key's line from the key on
+        std::string& text = lines[keyLine].text;
+        text.replace(text.size() - unindented(text).size(), std::string::npos, line);
+    } else if (head >= lines.size()) {  // no such section: appended after one blank line
         if (open) lines.back().end = eol;
         if (!lines.empty() && !endsBlank) lines.push_back({"", eol});
         lines.insert(lines.end(), {{header, eol}, {line, eol}});
@@ -57,7 +53,9 @@ inline std::string patch(const std::string& old, const std::string& header, cons
     } else {  // right before the next header, one blank line between
         lines.insert(lines.begin() + long(end), {{line, eol}, {"", eol}});
     }
-    return join();
+    std::string patched;
+    for (const Line& l : lines) patched += l.text + l.end;
+    return patched;
 }
 
 }  // namespace gridmate::model

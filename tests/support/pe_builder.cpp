@@ -29,7 +29,7 @@ void encodeInto(std::string& out, const VersionNode& node) {
     align();
     out += node.value;
     for (const VersionNode& child : node.children) align(), encodeInto(out, child);
-    putU16(out, start, node.length.value_or(uint16_t(out.size() - start)));
+    out.replace(start, 2, le(node.length.value_or(uint16_t(out.size() - start)), 2));
 }
 
 VersionNode node(const std::string& key, uint16_t type, const std::string& value,
@@ -38,9 +38,6 @@ VersionNode node(const std::string& key, uint16_t type, const std::string& value
 }
 
 }  // namespace
-
-void putU16(std::string& bytes, size_t at, uint16_t value) { bytes.replace(at, 2, le(value, 2)); }
-void putU32(std::string& bytes, size_t at, uint32_t value) { bytes.replace(at, 4, le(value, 4)); }
 
 VersionNode versionInfo(uint16_t language, uint16_t codePage, const Strings& strings) {
     std::vector<VersionNode> values;
@@ -59,17 +56,15 @@ std::string encode(const VersionNode& root) {
 }
 
 PeImage buildPeWithVersion(const std::string& versionResource, bool pe32Plus) {
-    // The resource section lies elsewhere in memory than in the file, so that a reader
-    // that forgets to map addresses through the section table misses it.
+    // Resources lie elsewhere in memory than in the file: a reader must map addresses.
     constexpr uint32_t kHeaders = 0x400, kAlignment = 0x200, kResources = 0x3000, kDirectory = 0x80000000u;
     PeImage image;
     const size_t pe = image.peHeader, o = image.optionalHeader, dirs = o + (pe32Plus ? 108 : 92);
     const size_t r = image.resourceRoot, s = image.sectionTable = o + (pe32Plus ? 0xF0 : 0xE0);
     const auto rsrcSize = uint32_t(88 + versionResource.size()), rsrcRaw = (rsrcSize + kAlignment - 1) & ~(kAlignment - 1);
     image.bytes.assign(r + rsrcRaw, '\0');
-    // Offset, value, size: the MZ and PE headers, the optional header with the resource
-    // table as the third of 16 data directories, the code and resource sections, one
-    // "ret" of code, and the resource tree: type 16 > id 1 > language 0x0409 > data.
+    // Offset, value, size: the headers (the resource table third of 16 data directories),
+    // the code and resource sections, one "ret" of code, and the resource tree.
     const std::tuple<size_t, uint32_t, size_t> fields[] = {
         {0, 'M' | 'Z' << 8, 2}, {0x3C, uint32_t(pe), 4}, {pe, 'P' | 'E' << 8, 2},
         {pe + 4, pe32Plus ? 0x8664 : 0x014C, 2}, {pe + 6, 2, 2}, {pe + 20, uint32_t(s - o), 2},

@@ -1,12 +1,10 @@
-// Cutting and fitting by bytes: the width counts characters, the cut is by bytes, a
-// double-byte character is never split nor a lone lead byte paired with the padding.
+// Cutting and fitting by bytes, held to their rules (fuzz/byte_text_rules.h).
 #include <gtest/gtest.h>
 
 #include "fuzz/byte_text_rules.h"
 #include "support/shift_jis.h"
 
-// Every text of up to five bytes from "a", a blank, a lead byte and a trail byte, at
-// every width around its length, with and without a double-byte code page.
+// Every text of up to five bytes of "a", blank, lead and trail byte, at every width.
 TEST(ByteText, DoubleByteCharactersAreNeverSplit) {
     std::vector<std::string> texts{""};
     for (size_t i = 0; texts[i].size() < 5; ++i)

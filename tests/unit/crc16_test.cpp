@@ -7,8 +7,7 @@
 
 using namespace gridmate;
 
-// The CRC-16/MCRF4XX check value, a sum that keeps its leading zeros, and files: a
-// missing, empty or unreadable one has none.
+// The CRC-16/MCRF4XX check value, leading zeros kept; a missing, empty or unreadable file has none.
 TEST(Crc16, KnownChecksumsInFourUpperCaseDigits) {
     test::TempFolder temp;
     EXPECT_EQ(GetCRC16("cmf"), "0007");
@@ -17,8 +16,8 @@ TEST(Crc16, KnownChecksumsInFourUpperCaseDigits) {
         EXPECT_EQ(GetFileCRC(path), "") << path;
 }
 
-// Every length around the 8- and 16-byte steps, every alignment, any start value, and
-// long runs of equal bytes, where a wrong folding constant could cancel out.
+// Every length around the 8- and 16-byte steps, every alignment, any start value, and a
+// long run of equal bytes (where a wrong folding constant could cancel out).
 TEST(Crc16, EveryWayGivesTheByteByByteRegister) {
     std::string bytes;
     for (uint32_t seed = 7; bytes.size() < 700;) bytes += char((seed = seed * 1103515245u + 12345u) >> 16);

@@ -1,5 +1,4 @@
-// The game INI engine: where a patch goes (against the line model, on random files), the
-// decided matching rules, the value read, and every key's line layout.
+// The game INI engine: patches against the line model, the decided rules, reads, layouts.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -13,8 +12,7 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-// Game-style files: indented headers and keys, comments and values holding "[", "=" and
-// key names, CR LF, LF or both, the last line without a break or ended by a lone CR.
+// Indented, "[", "=" and keys in values and comments, CR LF or LF, a last line open or ended by CR.
 struct Generator {
     std::mt19937 rng{20240611};
     std::string any(const Texts& v) { return v[rng() % v.size()]; }
@@ -62,13 +60,10 @@ TEST(IniPatch, MatchingRulesAndPlacesOfNewLines) {
         {"[A]\nx\n  [B]\nteam = 1\n", "[A]", "[A]\nx\nteam = 2\n\n  [B]\nteam = 1\n"},  // "[" after blanks ends it
         // In front of the last of the blank lines closing a section.
         {"[A]\r\nx\r\n\r\n\r\n[B]\r\n", "[A]", "[A]\r\nx\r\n\r\nteam = 2\r\n\r\n[B]\r\n"},
-        {"[A]", "[A]", "[A]\r\nteam = 2\r\n\r\n"},
         {"", "[A]", "[A]\r\nteam = 2\r\n"},
         {"[A]\nx\r\n", "[A]", "[A]\nx\r\n\nteam = 2\n\n"},  // the file's first line break
-        // A CR that ends the file ends its last line: a key there keeps it; new lines
-        // go behind it, which becomes CR LF.
+        // A CR ending the file ends its last line: a key there keeps it; new lines make it CR LF.
         {"[A]\nteam\r", "[A]", "[A]\nteam = 2\r"},
-        {"[A]\nx\r", "[A]", "[A]\nx\r\n\nteam = 2\n\n"},
         {"[A]\r", "[B]", "[A]\r\n\r\n[B]\r\nteam = 2\r\n"},
     };
     for (auto& [text, header, after] : cases) EXPECT_EQ(patchIniText(text, header, "team", "team = 2"), after);
@@ -87,19 +82,17 @@ TEST(IniRead, TheValueIsCutAtTheCommentWithTabsRemovedAndBlanksTrimmed) {
 }
 
 TEST(LineLayout, EachGameKeyHasItsColumnsAndCutsOnlyItsCutFields) {
-    const std::string p(30, 'p'), t = "rouen-les-essarts-circuit", d = "rend_opengl_extended.dll";
+    const std::string p(30, 'p'), d = "rend_opengl_extended.dll";  // longer than their fields
     const std::tuple<GameKey, std::string, std::string> cases[] = {
         {GameKey::LastPlayer, "jim", "lastPlayer = jim" + std::string(24, ' ') + "\t; directory of the last player to play the game"},
         {GameKey::LastPlayer, p, "lastPlayer = " + p.substr(3) + "\t; directory of the last player to play the game"},
         {GameKey::HelmetColor, "13", "helmetColor = 13                        \t; helmet color"},
         {GameKey::Team, "Lotus", "team = Lotus                            \t; team"},
         {GameKey::LastTrackSelection, "monza", "lastTrackSelection = monza              \t; last track visited"},
-        {GameKey::LastTrackSelection, t, "lastTrackSelection = " + t + "\t; last track visited"},
         {GameKey::DetailBias, "80", "detailBias = 80" + std::string(24, ' ') + "\t; Distance at which the game draws in high detail"},
         {GameKey::LastRasterizerDLL, "rend_d3d.dll", "lastRasterizerDLL = rend_d3d.dll        \t; Last rasterizer DLL selected"},
         {GameKey::LastRasterizerDLL, d, "lastRasterizerDLL = " + d + "\t; Last rasterizer DLL selected"},
         {GameKey::SteerRatio, "1", "steer_ratio = 1                             ; Enable low speed ratio override"},
-        {GameKey::SteerRatio, p + "999", "steer_ratio = " + p + "; Enable low speed ratio override"},
         {GameKey::FrontWingAngle, "8", "frontWingAngle = -8         ; 0 or less"},
         {GameKey::RearWingAngle, "12", "rearWingAngle = -12         ; 0 or less"},
         {GameKey::FrontWingInstalled, "1", "frontWingInstalled = 1     ; 0 for no wing, angle ignored"},

@@ -1,5 +1,4 @@
-// Our own profile files, natively: a row for each rule that the Windows differential
-// holds to the system's functions, so that a fault shows without Wine too.
+// Our own profile files: a row per rule the Windows differential holds to the system's.
 #include "platform/posix/profile_text.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +10,7 @@ using namespace std::string_literals;
 
 // A read gives the value, a section read its lines joined by "|", a write the file after.
 TEST(TextProfileTest, ReadsAndWritesFollowTheSystemsRulesNulBytesEndingNames) {
-    enum Op { Read, Section, Write, DeleteSection };
+    enum Op { Read, Section, Write, DeleteKey, DeleteSection };
     const std::tuple<std::string, Op, std::string, std::string, std::string, std::string> cases[] = {
         {"[ E1 ]\r\n  \t\r\n\t num \t=\t 12 \t\r\n", Read, "\te1\x1A", " NUM ", "d", "12"},
         {"[S]\r\nb=1\r\naa=2\r\nab=3\r\n[s]\r\nc=4", Read, "S", "ab", "d", "3"},
@@ -19,11 +18,11 @@ TEST(TextProfileTest, ReadsAndWritesFollowTheSystemsRulesNulBytesEndingNames) {
         {"[S]\ra=\"x y\"\rb=''\rc=\"abc\r", Read, "S", "b", "d", ""},
         {"[S]\ra=\"x y\"\rb=''\rc=\"abc\r", Read, "S", "c", "", "\"abc"},
         {"[S]\r\n;c=1\r\nk=1 ; tail\r\nbare\r\n=v\r\n", Section, "s", "", "", "k=1 ; tail|bare|=v"},
-        {"", Write, "Season", "numEvents", "3", "[Season]\r\nnumEvents=3\r\n"},  // an empty file
         {"top\n[ S ]\n  a = 1 \n; note\n\n\n[T]\r\nb=2\r\n\r\n", Write, "s", "A", "9",
          "top\r\n[S]\r\na=9\r\n; note\r\n[T]\r\nb=2\r\n"},
         {"[S]\r\n\0\r\na\0b=2\r\n[c\0d]\r\ne=3\r\n"s, Write, "S", "k", "2", "[S]\r\n\r\na=2\r\nk=2\r\n[c]\r\ne=3\r\n"},
         {"[S]\nk = v\n", Write, "s", "K", "  v", "[S]\nk = v\n"},  // no change, no write
+        {"[S]\r\na=1\r\n[s]\r\nb=4\r\n", DeleteKey, "S", "b", "", "[S]\r\na=1\r\n[s]\r\n"},  // in any namesake
         {"g=1\r\n[S]\r\na=1\r\n[T]\r\n[s]\r\na=3\r\n", DeleteSection, "s", "", "", "g=1\r\n[T]\r\n[s]\r\na=3\r\n"}};
     for (const auto& [before, op, section, key, value, expected] : cases) {
         gridmate::test::TempFolder folder;
@@ -33,7 +32,7 @@ TEST(TextProfileTest, ReadsAndWritesFollowTheSystemsRulesNulBytesEndingNames) {
         if (op == Section)
             for (const std::string& line : profile.getSection(f, section)) got += (got.empty() ? "" : "|") + line;
         if (op == Write) EXPECT_TRUE(profile.writeString(f, section, key, value));
-        if (op == DeleteSection) EXPECT_TRUE(profile.writeString(f, section, std::nullopt, std::nullopt));
+        if (op >= DeleteKey) EXPECT_TRUE(profile.writeString(f, section, op == DeleteKey ? key : std::optional<std::string>(), std::nullopt));
         EXPECT_EQ(op <= Section ? got : gridmate::test::readBytes(f), expected) << before;
     }
 }
