@@ -24,9 +24,9 @@ inline bool wholeCharactersThenBlanks(const std::string& text, const std::string
 inline bool cutAndFitHold(const std::string& text, int16_t width) {
     std::string cut = strLeftBytes(text, width), fitted = strFitWidth(text, width);
     size_t wanted = size_t(std::max<int16_t>(width, 0));
-    return cut.size() == wanted && wholeCharactersThenBlanks(text, cut) &&
-           (characterCount(text) > wanted ? fitted == cut
-                                          : characterCount(fitted) == wanted && wholeCharactersThenBlanks(text, fitted));
+    if (cut.size() != wanted || !wholeCharactersThenBlanks(text, cut)) return false;
+    if (characterCount(text) > wanted) return fitted == cut;
+    return characterCount(fitted) == wanted && wholeCharactersThenBlanks(text, fitted);
 }
 
 }  // namespace gridmate::model

@@ -30,6 +30,7 @@ struct MemoryFiles : platform::PosixFileSystem {
 
 platform::SingleByteCodePage singleByte;
 platform::LeadByteCodePage shiftJis{{0x81, 0x9F}, {0xE0, 0xFC}};
+platform::CodePage* const codePages[] = {&singleByte, &shiftJis};
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFiles files;
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     files.files = {{"s", field[2]}, {"d", database}};
     const unsigned op = uint8_t(field[0][0]), pick = op >> 3;
     platform::TextProfile profile;
-    platform::ScopedPlatform scoped({&files, &profile, op & 4 ? &shiftJis : static_cast<platform::CodePage*>(&singleByte)});
+    platform::ScopedPlatform scoped({&files, &profile, codePages[op >> 2 & 1]});
     Schedule schedule = Schedule::load("d");
     for (int64_t e : schedule.eventSections()) files.tracks.push_back(schedule.value(e, kTrackDirectoryKey));
     DatabaseTracks add = loadDatabaseTracks("/gpl", "s", "d");

@@ -21,17 +21,6 @@ std::string utf16(const Text& text) {
     return out;
 }
 
-void encodeInto(std::string& out, const VersionNode& node) {
-    auto align = [&] { out.resize((out.size() + 3) & ~size_t{3}, '\0'); };
-    size_t start = out.size();
-    out += le(0, 2) + le(node.valueLength.value_or(node.value.size() / (node.type ? 2 : 1)), 2) +
-           le(node.type, 2) + utf16(node.key) + le(0, 2);
-    align();
-    out += node.value;
-    for (const VersionNode& child : node.children) align(), encodeInto(out, child);
-    out.replace(start, 2, le(node.length.value_or(uint16_t(out.size() - start)), 2));
-}
-
 VersionNode node(const std::string& key, uint16_t type, const std::string& value,
                  std::vector<VersionNode> children = {}) {
     return {key, type, value, {}, {}, std::move(children)};
@@ -49,10 +38,15 @@ VersionNode versionInfo(uint16_t language, uint16_t codePage, const Strings& str
                  node("VarFileInfo", 1, "", {node("Translation", 0, le(language, 2) + le(codePage, 2))})});
 }
 
-std::string encode(const VersionNode& root) {
-    std::string out;
-    encodeInto(out, root);
-    return out;
+// Each block starts on 32 bits, so its children align from its start as from the root's.
+std::string encode(const VersionNode& node) {
+    auto align = [](std::string& s) { s.resize((s.size() + 3) & ~size_t{3}, '\0'); };
+    std::string out = le(0, 2) + le(node.valueLength.value_or(node.value.size() / (node.type ? 2 : 1)), 2) +
+                      le(node.type, 2) + utf16(node.key) + le(0, 2);
+    align(out);
+    out += node.value;
+    for (const VersionNode& child : node.children) align(out), out += encode(child);
+    return out.replace(0, 2, le(node.length.value_or(uint16_t(out.size())), 2));
 }
 
 PeImage buildPeWithVersion(const std::string& versionResource, bool pe32Plus) {
@@ -61,7 +55,8 @@ PeImage buildPeWithVersion(const std::string& versionResource, bool pe32Plus) {
     PeImage image;
     const size_t pe = image.peHeader, o = image.optionalHeader, dirs = o + (pe32Plus ? 108 : 92);
     const size_t r = image.resourceRoot, s = image.sectionTable = o + (pe32Plus ? 0xF0 : 0xE0);
-    const auto rsrcSize = uint32_t(88 + versionResource.size()), rsrcRaw = (rsrcSize + kAlignment - 1) & ~(kAlignment - 1);
+    const auto rsrcSize = uint32_t(88 + versionResource.size());
+    const uint32_t rsrcRaw = (rsrcSize + kAlignment - 1) & ~(kAlignment - 1);
     image.bytes.assign(r + rsrcRaw, '\0');
     // Offset, value, size: the headers (the resource table third of 16 data directories),
     // the code and resource sections, one "ret" of code, and the resource tree.

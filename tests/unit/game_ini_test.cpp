@@ -8,14 +8,13 @@
 #include "fuzz/ini_model.h"
 
 using namespace gridmate;
-using Texts = std::vector<std::string>;
 
 namespace {
 
 // Indented, "[", "=" and keys in values and comments, CR LF or LF, a last line open or ended by CR.
 struct Generator {
     std::mt19937 rng{20240611};
-    std::string any(const Texts& v) { return v[rng() % v.size()]; }
+    std::string any(const std::vector<std::string>& v) { return v[rng() % v.size()]; }
     std::string key() { return any({"team", "teamName", "helmetColor", "name", "Team"}); }
     std::string header() { return any({"[ Player ]", "[Wings]", "[ Player", "[Wings]x", "[ New ]"}); }
     std::string value() { return any({"", "Lotus", "[GPL] Jim", "a=b", "-3", "x [Wings]"}); }
@@ -39,7 +38,8 @@ TEST(IniPatch, RandomWritesMatchTheLineModelAndReadBack) {
     Generator gen;
     for (int round = 0; round < 4000; ++round) {
         std::string text = gen.file(), header = gen.header(), key = gen.key(), value = gen.value();
-        std::string line = key + " = " + value + gen.any({"", "\t; c"}), patched = patchIniText(text, header, key, line);
+        std::string line = key + " = " + value + gen.any({"", "\t; c"});
+        std::string patched = patchIniText(text, header, key, line);
         ASSERT_EQ(patched, model::patch(text, header, key, line)) << text << "|" << header << "|" << line;
         ASSERT_EQ(readIniText(patched, header, key).value, value);
         ASSERT_EQ(patchIniText(patched, header, key, line), patched);

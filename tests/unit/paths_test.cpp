@@ -7,7 +7,8 @@ using namespace gridmate::platform;
 
 TEST(Paths, JoinParentAndNameMeetAtExactlyOneSeparator) {
     for (auto [path, parent, name] : {std::tuple{"/games/gpl/gpl.exe", "/games/gpl", "gpl.exe"},
-                                      {"/gpl.exe", "/", "gpl.exe"}, {"/games/gpl//", "/games", "gpl"}, {"gpl.exe", "", "gpl.exe"}})
+                                      {"/gpl.exe", "/", "gpl.exe"}, {"/games/gpl//", "/games", "gpl"},
+                                      {"gpl.exe", "", "gpl.exe"}})
         EXPECT_EQ(parentFolder(path) + "|" + fileName(path), std::string(parent) + "|" + name) << path;
     EXPECT_EQ(joinPath("/games/gpl//", "/app.ini"), "/games/gpl/app.ini");
     EXPECT_EQ(joinPath("/", "app.ini"), "/app.ini");

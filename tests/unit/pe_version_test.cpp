@@ -20,7 +20,8 @@ std::string scan(const std::string& image) {
     auto resource = versionResourceOf(image);
     auto translation = resource ? firstTranslationIn(*resource) : std::nullopt;
     if (!translation) return "-";
-    return std::to_string(translation->language) + "/" + stringValueIn(*resource, *translation, "PrivateBuild").value_or("-");
+    auto text = stringValueIn(*resource, *translation, "PrivateBuild");
+    return std::to_string(translation->language) + "/" + text.value_or("-");
 }
 
 }  // namespace
@@ -52,12 +53,11 @@ TEST(PeVersion, BlockLengthsThatLieAreRefused) {
     }
     const size_t pe = good.peHeader, opt = good.optionalHeader, rsrc = good.sectionTable + 40;
     const size_t root = good.resourceRoot, data = root + 72, block = root + 88;
-    const uint32_t high = 0x80000000u;
     const std::tuple<size_t, uint32_t, size_t> damages[] = {  // offset, value, size
         {0x3C, 0xFFFFFFF0u, 4}, {0x3C, uint32_t(good.bytes.size() - 8), 4}, {pe + 1, 'X', 1},
         {pe + 20, 0xFFFF, 2}, {pe + 6, 1, 2}, {opt, 0x107, 2}, {opt + 92, 2, 4}, {opt + 112, 0, 4},
         {rsrc + 20, 0xFFFFFF00u, 4}, {root + 12, 0xFFFF, 2}, {data, 0xFFFFFFF0u, 4}, {data + 4, 0, 4},
-        {data + 4, 0xFFFFFFFFu, 4}, {root + 20, 24, 4}, {root + 68, high | 48, 4}, {root + 44, high, 4},
+        {data + 4, 0xFFFFFFFFu, 4}, {root + 20, 24, 4}, {root + 68, 0x80000030u, 4}, {root + 44, 0x80000000u, 4},
         {block, 5, 2}, {block, 0xFFFF, 2}, {block + 92, 0, 2}, {block + 92, 0x7FFF, 2}, {block + 4, 'A', 1}};
     for (auto [at, value, size] : damages) {
         std::string bytes = good.bytes;

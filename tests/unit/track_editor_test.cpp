@@ -20,7 +20,7 @@ struct TrackEditorFiles : ::testing::Test {
     std::string game = temp.folder("gpl"), s = temp.file("set.67s"), db = temp.file("db.67s");
     void files(const std::string& set, const std::string& database) {  // and the installed tracks
         temp.write("set.67s", set), temp.write("db.67s", database);
-        for (const char* t : {"monaco", "zandvort", "spa", "rouen", "silver", "monza"}) temp.folder(std::string("gpl/tracks/") + t);
+        for (std::string t : {"monaco", "zandvort", "spa", "rouen", "silver", "monza"}) temp.folder("gpl/tracks/" + t);
     }
     static Texts rows(const std::vector<TrackRecord>& tracks) {  // "<track directory>#<event>"
         Texts out;
