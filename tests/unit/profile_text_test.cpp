@@ -9,7 +9,7 @@ using namespace gridmate::platform;
 using namespace std::string_literals;
 
 // A read gives the value, a section read its lines joined by "|", a write the file after.
-TEST(TextProfileTest, ReadsAndWritesFollowTheSystemsRulesNulBytesEndingNames) {
+TEST(TextProfileTest, ReadsAndWritesFollowTheSystemsRulesAndNulBytesEndNames) {
     enum Op { Read, Section, Write, DeleteKey, DeleteSection };
     const std::tuple<std::string, Op, std::string, std::string, std::string, std::string> cases[] = {
         {"[ E1 ]\r\n  \t\r\n\t num \t=\t 12 \t\r\n", Read, "\te1\x1A", " NUM ", "d", "12"},
