@@ -3,27 +3,18 @@
 namespace gridmate::test {
 
 EventSpec event(const std::string& track, int n) {
-    EventSpec e;
-    e.trackDirectory = track;
-    e.name = track + " GP";
-    e.shortname = track;
-    e.month = std::to_string(n % 12 + 1);
-    e.day = std::to_string(n % 28 + 1);
-    e.numberOfLaps = std::to_string(40 + n);
-    e.startingGrid = std::to_string(10 + n % 10);
-    return e;
+    return {track, track + " GP", track, std::to_string(n % 12 + 1), std::to_string(n % 28 + 1),
+            std::to_string(40 + n), std::to_string(10 + n % 10)};
 }
 
 std::string scheduleText(const std::vector<EventSpec>& events, const std::string& count) {
-    std::string text = "[Season]\r\n";
-    if (!count.empty()) text += "numEvents=" + count + "\r\n";
-    int n = 0;
-    for (const EventSpec& e : events) {
-        text += "\r\n[Event" + std::to_string(++n) + "]\r\n";
-        text += "name=" + e.name + "\r\nshortname=" + e.shortname + "\r\ntrackDirectory=" +
-                e.trackDirectory + "\r\nmonth=" + e.month + "\r\nday=" + e.day +
-                "\r\nnumberOfLaps=" + e.numberOfLaps + "\r\nstartingGrid=" + e.startingGrid +
-                "\r\n";
+    std::string text = "[Season]\r\n" + (count.empty() ? "" : "numEvents=" + count + "\r\n");
+    for (size_t i = 0; i < events.size(); ++i) {
+        const EventSpec& e = events[i];
+        text += "\r\n[Event" + std::to_string(i + 1) + "]\r\nname=" + e.name + "\r\nshortname=" +
+                e.shortname + "\r\ntrackDirectory=" + e.trackDirectory + "\r\nmonth=" + e.month +
+                "\r\nday=" + e.day + "\r\nnumberOfLaps=" + e.numberOfLaps + "\r\nstartingGrid=" +
+                e.startingGrid + "\r\n";
     }
     return text;
 }

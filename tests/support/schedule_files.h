@@ -1,5 +1,5 @@
-// Schedule files for tests: events written as the game writes them (CR LF, a blank
-// line between sections), and a modal host that plays a script on a dialog.
+// Schedule files as the game writes them (CR LF, a blank line before each section), and a
+// modal host that plays a script on a dialog.
 #pragma once
 
 #include <deque>
@@ -12,31 +12,20 @@
 namespace gridmate::test {
 
 struct EventSpec {
-    std::string trackDirectory;
-    std::string name;
-    std::string shortname;
-    std::string month = "5";
-    std::string day = "7";
-    std::string numberOfLaps = "50";
-    std::string startingGrid = "16";
+    std::string trackDirectory, name, shortname;
+    std::string month = "5", day = "7", numberOfLaps = "50", startingGrid = "16";
 };
 
-// An event with only a track: name "<track> GP", short name "<track>", and the other
-// keys numbered after `n` so that copies can be told apart.
+// Name "<track> GP", short name "<track>", the other keys numbered after `n`.
 EventSpec event(const std::string& track, int n = 1);
-
-// "[Season]\r\nnumEvents=<count>\r\n\r\n" followed by one section per event. A count of
-// "" writes no numEvents line.
+// "[Season]", "numEvents=<count>" (none for ""; by default the number of events), events.
 std::string scheduleText(const std::vector<EventSpec>& events, const std::string& count);
 std::string scheduleText(const std::vector<EventSpec>& events);
 
-// Runs the next script on each window shown; a window the script left open is closed
-// as by its close box.
-class ScriptedModalHost : public app::ModalHost {
-public:
+// Runs the next script on each window shown; one left open is closed as by its close box.
+struct ScriptedModalHost : app::ModalHost {
     std::deque<std::function<void(ui::Window&)>> scripts;
     std::vector<std::string> shown;  // the caption of each window shown
-
     void showModal(ui::Window& window) override;
 };
 

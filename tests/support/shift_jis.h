@@ -1,19 +1,14 @@
-// Shift-JIS lead bytes as the system code page for one test: "\x82\xA0" is one
+// Shift-JIS lead bytes as the system code page while it lives: "\x82\xA0" is one
 // double-byte character, and 0x82 followed by "A" is one too.
 #pragma once
 
 #include "platform/code_pages.h"
-#include "platform/platform.h"
 
 namespace gridmate::test {
 
 struct ShiftJis {
     platform::LeadByteCodePage codePage{{0x81, 0x9F}, {0xE0, 0xFC}};
-    platform::ScopedPlatform scoped{[this] {
-        platform::Platform p;
-        p.codePage = &codePage;
-        return p;
-    }()};
+    platform::ScopedPlatform scoped{{nullptr, nullptr, &codePage}};
 };
 
 }  // namespace gridmate::test
