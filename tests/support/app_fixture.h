@@ -19,20 +19,17 @@
 namespace gridmate::test {
 
 using Texts = std::vector<std::string>;
-// Relative path ("gpl/app.ini") -> bytes; an empty folder is listed as "path/" -> "".
-using Files = std::map<std::string, std::string>;
+using Files = std::map<std::string, std::string>;  // "gpl/app.ini" -> bytes, "empty/" -> ""
 
-// Every file and empty folder under `folder`, with `folder` itself written "<temp>".
+// Every file and empty folder under `folder`, in whose contents `folder` reads "<temp>".
 inline Files snapshot(const std::string& folder) {
     namespace fs = std::filesystem;
     Files files;
     for (auto& e : fs::recursive_directory_iterator(folder)) {
-        std::string name = fs::relative(e.path(), folder).generic_string(), b;
-        if (e.is_directory() && !fs::is_empty(e.path())) continue;
-        if (e.is_directory()) name += "/";
-        else b = readBytes(e.path().string());
+        std::string name = fs::relative(e.path(), folder).generic_string();
+        std::string b = e.is_directory() ? "" : readBytes(e.path().string());
         for (size_t at; (at = b.find(folder)) != std::string::npos;) b.replace(at, folder.size(), "<temp>");
-        files[name] = b;
+        if (!e.is_directory() || fs::is_empty(e.path())) files[e.is_directory() ? name + "/" : name] = b;
     }
     return files;
 }
@@ -61,9 +58,8 @@ inline std::string profileWritten(const std::vector<EventSpec>& events) {
 }
 
 inline std::string playerIni(const std::string& bias, const std::string& track = "monza") {
-    return "[ Personal Information ]\r\nfirstName = Jim\r\nlastName = Clark\r\nhelmetColor = 13\r\n"
-           "team = 3\r\nlastTrackSelection = " + track + "\r\n\r\n[ Graphic Options ]\r\n"
-           "detailBias = " + bias + "\r\n";
+    return "[ Personal Information ]\r\nfirstName = Jim\r\nlastName = Clark\r\nhelmetColor = 13\r\nteam = 3\r\n"
+           "lastTrackSelection = " + track + "\r\n\r\n[ Graphic Options ]\r\ndetailBias = " + bias + "\r\n";
 }
 
 // Version resources by file name: the PrivateBuild text of the first translation.
@@ -83,12 +79,10 @@ struct FakeVersionInfo : platform::VersionInfo {
 
 // The game: app.ini (Jim, rend_d3d.dll), core.ini (windowed, steering on), wg69i.ini
 // (front wing at 12, rear off at 8), Jim in every season (bias 40, 60, 80), Anna in 1965
-// only, four track folders, the installed schedule saved as Original.67s beside
-// Short.67s, the rasterizers Rend_OGL.dll (OpenGL) and rend_d3d.dll (Direct3D7) and a
-// sound DLL. tarmac.ini names the game.
-class GameScene {
-public:
-    GameScene() : scoped(platformOf(ui, versions)), game(temp.folder("gpl")) {
+// only, four tracks, the schedule saved as Original.67s beside Short.67s, rasterizers
+// OpenGL and Direct3D7 and a sound DLL. tarmac.ini names the game.
+struct GameScene {
+    GameScene() {
         temp.folder("program");
         setting("path", game);
         put("gpl/app.ini", "[ Player ]\r\nlastPlayer = Jim\r\nnumPlayers = 2\r\n\r\n[ Graphics ]\r\n"
@@ -96,20 +90,18 @@ public:
         put("gpl/core.ini", "[ Rasterizer ]\r\nfullScreen = 0\r\n\r\n[ Hack ]\r\nsteer_ratio = 1\r\n");
         put("gpl/wg69i.ini", "[Wings]\r\nfrontWingInstalled = 1\r\nfrontWingAngle = -12\r\n"
                              "rearWingInstalled = 0\r\nrearWingAngle = -8\r\n");
-        put("gpl/players/Jim/player.ini", playerIni("40"));
-        put("gpl/players/Jim/plac65.ini", playerIni("60"));
-        put("gpl/players/Jim/pla69w.ini", playerIni("80"));
+        for (auto [file, bias] : {std::pair{"player.ini", "40"}, {"plac65.ini", "60"}, {"pla69w.ini", "80"}})
+            put(std::string("gpl/players/Jim/") + file, playerIni(bias));
         put("gpl/players/Anna/plac65.ini", playerIni("100", "spa"));
         for (auto t : {"monaco", "spa", "rouen", "monza"}) temp.folder(std::string("gpl/tracks/") + t);
-        put("gpl/seasons/67season.ini", original);
-        put("gpl/seasons/Original.67s", original);
-        put("gpl/seasons/Short.67s", shortSet);
-        for (auto dll : {"Rend_OGL.dll", "rend_d3d.dll", "sound.dll"}) put(std::string("gpl/") + dll, "MZ");
+        for (auto [file, text] : {std::pair{"67season.ini", original}, {"Original.67s", original},
+                                  {"Short.67s", shortSet}})
+            put(std::string("gpl/seasons/") + file, text);
         versions.privateBuild = {{"Rend_OGL.dll", "type=rasterizer\r\ndisplayname=OpenGL\r\n"},
                                  {"rend_d3d.dll", "type=rasterizer\r\ndisplayname=Direct3D7\r\n"},
                                  {"sound.dll", "type=sound\r\ndisplayname=Sound\r\n"}};
+        for (const auto& [dll, marker] : versions.privateBuild) put("gpl/" + dll, "MZ");
     }
-    // Creates the window and runs its load sequence.
     app::Pitboard& load() {
         window = std::make_unique<app::Pitboard>(settings);
         loaded = window->Form_Load();
@@ -140,22 +132,14 @@ public:
     TempFolder temp{"gm-app"};
     ScriptedUi ui;
     FakeVersionInfo versions;
-    platform::ScopedPlatform scoped;
-    std::string game;
+    platform::ScopedPlatform scoped{{nullptr, nullptr, nullptr, &ui, &versions}};
+    std::string game = temp.folder("gpl");
     app::Settings settings{temp.file("program/tarmac.ini")};
     ScriptedModalHost host;
     std::unique_ptr<app::Pitboard> window;
     bool loaded = false;
     const std::string original = scheduleText({event("monaco", 1), event("spa", 2), event("rouen", 3)});
     const std::string shortSet = scheduleText({event("monza", 4), event("spa", 5)});
-
-private:
-    static platform::Platform platformOf(platform::Ui& ui, platform::VersionInfo& versions) {
-        platform::Platform p;
-        p.ui = &ui;
-        p.versionInfo = &versions;
-        return p;
-    }
 };
 
 struct AppTest : ::testing::Test, GameScene {};

@@ -15,9 +15,7 @@ namespace gridmate::test {
 
 class ScriptedUi : public platform::Ui {
 public:
-    struct ShellOpenCall {
-        std::string file, parameters, workingFolder;
-    };
+    struct ShellOpenCall { std::string file, parameters, workingFolder; };
     struct FindExecutableResult {
         intptr_t code = 31;     // no association
         std::string rawResult;  // the 260-byte buffer as the system fills it
@@ -42,23 +40,22 @@ public:
     std::vector<bool> waitCursorChanges;
     bool waitCursor = false;
 
+    // Each message box's text; each as "title | Icon Buttons[ default N] | text"; each file
+    // dialog as "title | filter | pattern | initial folder[ | read-only shown]".
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> texts;
         for (const auto& m : messages) texts.push_back(m.text);
         return texts;
     }
-    // Each message box as "title | Icon Buttons[ default N] | text".
     std::vector<std::string> boxes() const {
         static const char* const icons[] = {"None", "Critical", "Question", "Exclamation", "Information"};
         static const char* const buttons[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel", "RetryCancel"};
         std::vector<std::string> lines;
         for (const auto& b : messages)
             lines.push_back(b.title + " | " + icons[int(b.icon)] + " " + buttons[int(b.buttons)] +
-                            (b.defaultButton ? " default " + std::to_string(b.defaultButton) : "") +
-                            " | " + b.text);
+                            (b.defaultButton ? " default " + std::to_string(b.defaultButton) : "") + " | " + b.text);
         return lines;
     }
-    // Each file dialog as "title | filter | pattern | initial folder[ | read-only shown]".
     std::vector<std::string> dialogs() const {
         std::vector<std::string> lines;
         for (const auto& d : fileDialogs)
@@ -98,7 +95,7 @@ private:
     template <typename T>
     static std::optional<T> take(std::deque<T>& queue) {
         if (queue.empty()) return std::nullopt;
-        T front = std::move(queue.front());
+        std::optional<T> front = std::move(queue.front());
         queue.pop_front();
         return front;
     }

@@ -1,7 +1,8 @@
-// The main window's load and close sequences, its options toggle, the game folder and
-// what it shows of the game's files.
+// The main window's load and close sequences, its options toggle, the game folder,
+// what it shows of the game's files, starting the game and the launcher buttons.
 #include <gtest/gtest.h>
 
+#include "launch/launcher.h"
 #include "support/app_fixture.h"
 
 using namespace gridmate;
@@ -22,21 +23,21 @@ std::string layout(app::Pitboard& w) {
     return s + " " + std::to_string(w.hscWingAngle[0].maximum());
 }
 
-// Browsing to another game stores it at once and reloads; a cancel changes nothing.
+// A cancel ends the program at once. Browsing to another game stores it and reloads.
 TEST_F(AppTest, AFirstStartAsksForTheGameAndClosingStoresEveryOption) {
     remove("program/tarmac.ini");
     const std::string other = temp.folder("other");
-    ui.filePicks = {temp.write("gpl/gpl.exe", "MZ"), temp.write("other/GPL.EXE", "MZ"), std::nullopt};
+    ui.filePicks = {std::nullopt, temp.write("gpl/gpl.exe", "MZ"), temp.write("other/GPL.EXE", "MZ")};
+    load();
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(bytes("program/tarmac.ini"), "<missing>");
     auto& w = load();
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(ui.dialogs(), Texts{"Select your GPL.exe | GPL.EXE (gpl.exe) | GPL.EXE | C:\\sierra\\gpl"});
+    EXPECT_EQ(ui.dialogs(), Texts(2, "Select your GPL.exe | GPL.EXE (gpl.exe) | GPL.EXE | C:\\sierra\\gpl"));
     EXPECT_EQ(w.form().caption() + " " + w.cmdDetail->caption() + " " + w.txtGPLPath->text(),
               "Gridmate 1.0.9 >>> " + game);
     EXPECT_EQ(layout(w), "0 100 4545 -,- 0000011 15");
     w.cmdPath->click();
-    w.cmdPath->click();
-    EXPECT_EQ(ui.fileDialogs[1].initialFolder + "|" + ui.fileDialogs[2].initialFolder, game + "|" + other);
-    EXPECT_EQ(w.txtGPLPath->text() + std::to_string(w.cboPlayer->count() + w.cboTrackSets->count()), other + "0");
+    EXPECT_EQ(ui.fileDialogs[2].initialFolder + "|" + w.txtGPLPath->text(), game + "|" + other);
     close();
     EXPECT_EQ(bytes("program/tarmac.ini"),
               "[gridmate]\r\npath=" + other + "\r\nAutoLoadWing4Track=0\r\nSetWingMax15=1\r\n"
@@ -44,46 +45,15 @@ TEST_F(AppTest, AFirstStartAsksForTheGameAndClosingStoresEveryOption) {
               "CopyDefaultSetup=0\r\nWindowPosX=-1\r\nWindowPosY=-1\r\nshowoption=0\r\n");
 }
 
-// A cancel, or the typed name of a file that does not exist, ends the program.
-TEST_F(AppTest, NoGameChosenAtTheFirstStartEndsWithoutWritingAnything) {
-    for (auto chosen : {std::optional<std::string>(), std::optional(temp.file("gpl/gone.exe"))}) {
-        remove("program/tarmac.ini");
-        ui.filePicks.push_back(chosen);
-        load();
-        EXPECT_FALSE(loaded);
-        EXPECT_EQ(bytes("program/tarmac.ini"), "<missing>");
-    }
-}
-
-// Only "1" sets a box, "0" clears even those a missing key sets. A stored edge beyond
-// the screen (15360 x 11520 twips) is pulled back so that the far edge meets the
-// screen's; "-1", text and numbers beyond 32 bits are no edge.
-TEST_F(AppTest, StoredSettingsShapeTheOpeningWindow) {
-    ui.screenWidth = 15360;
-    ui.screenHeight = 11520;
-    std::vector<std::pair<Texts, std::string>> cases = {
-        {{"mod=65"}, "1 010 4545 -,- 0000011 15"},
-        {{"mod=66", "showoption=1"}, "0 100 8070 -,- 0000011 15"},
-        {{"WindowPosX=1002.5", "WindowPosY=-300"}, "0 100 4545 1002,-300 1000011 15"},
-        {{"WindowPosX=99999", "WindowPosY=99999", "showoption=1"}, "0 100 8070 7290,6345 1000011 15"},
-        {{"WindowPosX=abc", "WindowPosY=300"}, "0 100 4545 -,300 1000011 15"},
-        {{"WindowPosX=300", "WindowPosY=4294967296"}, "0 100 4545 300,- 0000011 15"}};
-    for (std::string v : {"1", "0"})
-        cases.push_back({{"CopyDefaultSetup=" + v, "SaveLastPlayer=" + v, "SaveLastRast=" + v, "SetWingMax15=" + v,
-                          "AutoLoadWing4Track=" + v, "ForceFullScreen4NonD3D=" + v},
-                         v == "1" ? "0 100 4545 -,- 0111111 15" : "0 100 4545 -,- 0000000 90"});
-    for (const auto& [stored, expected] : cases) {
-        remove("program/tarmac.ini");
-        setting("path", game);
-        for (const auto& s : stored) setting(s.substr(0, s.find('=')), s.substr(s.find('=') + 1));
-        EXPECT_EQ(layout(load()), expected) << stored[0];
-    }
-}
-
-// In steps of 100 twips; the option frames are off while out of sight.
-TEST_F(AppTest, TheOptionsButtonSlidesTheWindowOpenAndShut) {
+// A stored edge beyond the screen (15360 twips wide) is pulled back so that the far edge
+// meets the screen's; one below 0 stays. The options slide in and out in steps of 100
+// twips, their frames off while out of sight.
+TEST_F(AppTest, ThePositionAndTheOptionsAreRestoredAndKept) {
+    setting("WindowPosX", "99999");
+    setting("WindowPosY", "-300");
     setting("showoption", "1");
     auto& w = load();
+    EXPECT_EQ(layout(w), "0 100 8070 7290,-300 1000011 15");
     int steps = 0;
     w.form().onModelChanged = [&](ui::Window&, ui::Property) { ++steps; };
     for (std::string expected : {"4545 >>> 00", "8070 <<< 11"}) {
@@ -93,21 +63,15 @@ TEST_F(AppTest, TheOptionsButtonSlidesTheWindowOpenAndShut) {
                   expected);
     }
     EXPECT_EQ(steps, 72);
-}
-
-TEST_F(AppTest, ClosingKeepsThePositionOfANormalWindowWithItsBoxChecked) {
-    setting("WindowPosX", "600");
-    setting("WindowPosY", "700");
-    load().form().setLeft(1200);
-    w().cmdExit->click();
-    EXPECT_EQ(stored("WindowPosX") + "," + stored("WindowPosY"), "1200,700");
-    load().form().setState(ui::WindowState::Minimized);
+    w.form().setTop(700);
+    w.cmdExit->click();
+    EXPECT_EQ(stored("WindowPosX") + "," + stored("WindowPosY"), "7290,700");
+    auto& again = load();
+    again.form().setState(ui::WindowState::Minimized);
+    pick(*again.cboPlayer, "Anna");
     close();
-    EXPECT_EQ(stored("WindowPosX") + "," + stored("WindowPosY"), "-1,-1");
-    load().cmdDetail->click();
-    pick(*w().cboPlayer, "Anna");
-    close();
-    EXPECT_EQ(stored("showoption") + " " + stored("mod"), "1 65");
+    EXPECT_EQ(stored("WindowPosX") + "," + stored("WindowPosY") + " " + stored("showoption") + stored("mod"),
+              "-1,-1 165");
 }
 
 TEST_F(AppTest, TheLoadShowsTheGameFilesWithoutWritingThem) {
@@ -115,36 +79,19 @@ TEST_F(AppTest, TheLoadShowsTheGameFilesWithoutWritingThem) {
     setting("mod", "69");
     Files before = files();
     auto& w = load();
-    EXPECT_EQ(w.selectedPlayer() + "|" + w.lblPlayer[2].caption() + "|" + w.cboHelmet[2].selectedItem() + "|" +
-                  w.cboTeam[2].selectedItem() + "|" + w.cboTeam[1].item(3), "Jim|Jim Clark|red|Mclaren M7|Brabham BT7");
-    EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 80 %");
-    EXPECT_EQ(w.cboRast->items().size(), 2u);
-    EXPECT_EQ(w.cboRast->selectedItem(), "Direct3D7 (rend_d3d.dll)");
+    EXPECT_EQ(w.selectedPlayer() + "|" + w.lblPlayer[2].caption() + "|" + w.cboHelmet[2].selectedItem() +
+                  "|" + w.cboTeam[2].selectedItem() + "|" + w.cboTeam[1].item(3),
+              "Jim|Jim Clark|red|Mclaren M7|Brabham BT7");
+    EXPECT_EQ(w.cboRast->selectedItem() + "|" + std::to_string(w.cboRast->count()) + "|" + w.lblDetail->caption(),
+              "Direct3D7 (rend_d3d.dll)|2|Detail Bias: 80 %");
     EXPECT_EQ(std::to_string(w.chkFullScreen->value()) + std::to_string(w.chkSteerHack->value()) +
                   std::to_string(w.chkWing[0].value()) + std::to_string(w.chkWing[1].value()) + " " +
-                  w.lblWingAngle[0].caption() + " " + w.lblWingAngle[1].caption(), "0110 12 8");
-    EXPECT_EQ(w.cboLastTrack[0].items(), (Texts{"monaco", "spa", "rouen"}));
-    EXPECT_EQ(w.cboTrackSets->selectedItem(), "Original");
+                  w.lblWingAngle[0].caption() + " " + w.lblWingAngle[1].caption() + " " +
+                  w.cboTrackSets->selectedItem(), "0110 12 8 Original");
     w.optSeason[1].select();  // a season switch shows that season's bias
     EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 60 %");
     EXPECT_EQ(files(), before);
     EXPECT_EQ(ui.messageTexts(), Texts{});
-}
-
-// With "force fullscreen" on, every rasterizer but the Direct3D one runs full screen.
-TEST_F(AppTest, FullScreenIsForcedForEveryRasterizerButDirect3D) {
-    auto& w = load();
-    auto state = [&] { return std::to_string(w.chkFullScreen->value()) + std::to_string(w.chkFullScreen->enabled()); };
-    std::string seen;
-    pick(*w.cboRast, "OpenGL (Rend_OGL.dll)");
-    seen += state();
-    w.chkForceFullscreen4NonD3D->setChecked(false);
-    w.chkFullScreen->setValue(0);
-    seen += state();
-    w.chkForceFullscreen4NonD3D->setChecked(true);
-    seen += state();
-    pick(*w.cboRast, "Direct3D7 (rend_d3d.dll)");
-    EXPECT_EQ(seen + state(), "10011011");
 }
 
 TEST_F(AppTest, ASeasonThePlayerHasNoFileForIsOffAndTheWindowFallsBack) {
@@ -153,15 +100,89 @@ TEST_F(AppTest, ASeasonThePlayerHasNoFileForIsOffAndTheWindowFallsBack) {
     auto& w = load();
     pick(*w.cboPlayer, "Anna");  // 1967 was selected: the first one Anna has, 1965
     EXPECT_EQ(w.lblPlayer[0].caption() + "|" + w.lblPlayer[1].caption(), "|Jim Clark");
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&w.optSeason[0], &w.cmdGPL[0], &w.cboHelmet[2],
-                                                              &w.cboTeam[2], &w.cboLastTrack[0]})
-        EXPECT_FALSE(c->enabled()) << c->name();
-    EXPECT_EQ(w.cboHelmet[0].selectedIndex(), -1);
-    EXPECT_EQ(layout(w).substr(0, 5), "1 010");
-    pick(*w.cboPlayer, "Eve");  // 1965 gone, and 1967: 1969
-    EXPECT_EQ(layout(w).substr(0, 5), "2 001");
-    pick(*w.cboPlayer, "Fay");  // 1969 gone, 1967 there
-    EXPECT_EQ(layout(w).substr(0, 5), "0 100");
+    EXPECT_FALSE(w.optSeason[0].enabled() || w.cmdGPL[0].enabled() || w.cboHelmet[2].enabled() ||
+                 w.cboLastTrack[0].enabled());
+    std::string seasons = layout(w).substr(0, 6) + std::to_string(w.cboHelmet[0].selectedIndex());
+    for (auto player : {"Eve", "Fay"}) pick(*w.cboPlayer, player), seasons += layout(w).substr(0, 6);
+    EXPECT_EQ(seasons, "1 010 -12 001 0 100 ");  // Eve: 1965 gone, and 1967; Fay: 1969 gone
+}
+
+Texts started(const ScriptedUi& ui) {
+    Texts lines;
+    for (const auto& s : ui.shellOpens) lines.push_back(s.file + " |" + s.parameters + " | " + s.workingFolder);
+    return lines;
+}
+
+// The rasterizer goes in lower case, a pasted address as it is; the game needs a player
+// and a rasterizer on its command line.
+TEST_F(AppTest, EachSeasonButtonStartsItsGameWithTheWindowsChoices) {
+    auto& w = load();
+    w.cmdGPL[0].click();
+    w.chkJoin->setChecked(true);
+    ui.clipboard = " 10.1.2.3";
+    w.cmdPasteIP->click();
+    pick(*w.cboRast, "OpenGL (Rend_OGL.dll)");  // forces full screen: every rasterizer but Direct3D
+    EXPECT_FALSE(w.chkFullScreen->enabled());
+    ui.shellOpenResults = {42, 2};
+    w.cmdGPL[1].click();
+    w.cmdGPL[2].click();
+    w.cboRast->setSelectedIndex(-1);
+    w.cmdGPL[2].click();
+    w.cboPlayer->setSelectedIndex(-1);
+    w.cmdGPL[2].click();
+    const std::string joined = " -ko\"10:player:lastplayer:Jim\" -ko\"0:client:to_ip: 10.1.2.3\" -ko\"0:client:"
+                               "via_ip: 10.1.2.3\" -ko\"10:graphics:lastrasterizerdll:rend_ogl.dll\""
+                               " -ko\"0:rasterizer:fullscreen:1\" | " + game;
+    EXPECT_EQ(started(ui), (Texts{game + "/gpl.exe | -ko\"10:player:lastplayer:Jim\" -ko\"10:graphics:"
+                                         "lastrasterizerdll:rend_d3d.dll\" -ko\"0:rasterizer:fullscreen:0\" | " + game,
+                                  game + "/gplc65.exe |" + joined, game + "/gpl69w.exe |" + joined}));
+    EXPECT_EQ(ui.boxes(), (Texts{"Gridmate | None Ok | gpl69 launch eror",
+                                 "Gridmate | Exclamation Ok | select a rasterizer first",
+                                 "Gridmate | Exclamation Ok | select a player first"}));
+}
+
+// A bound button shows its file's name and the icon of the program that opens it, and
+// opens it in its folder. A right click binds a file, starting where the binding is (or
+// beside the program); Ctrl alone and a right click clears after asking (Cancel first).
+TEST_F(AppTest, LauncherButtonsAreBoundByARightClickAndOpenTheirFile) {
+    const std::string editor = temp.write("tools/edit.exe", "MZ"), notes = temp.write("docs/notes.txt", "x");
+    const std::string found = editor + std::string(260 - editor.size(), '\0');  // as the system fills it
+    setting("Launch3", notes);
+    setting("Launch5", temp.file("gone.exe"));
+    ui.findExecutableResults = {{42, found}, {2, ""}, {42, found}};
+    ui.programsWithIcons.push_back(editor);
+    ui.filePicks.push_back(editor);
+    auto& w = load();
+    w.cmdLaunch[7].mouseUp(ui::MouseButton::Right, ui::ShiftKey);
+    w.cmdLaunch[7].mouseUp(ui::MouseButton::Right, ui::CtrlKey | ui::AltKey);  // cancelled
+    w.cmdLaunch[7].mouseUp(ui::MouseButton::Left, ui::CtrlKey);
+    for (int n : {3, 2, 5}) w.cmdLaunch[n].click();  // 2 unbound
+    EXPECT_EQ(w.cmdLaunch[3].picture(), ui::Picture::fileIcon(editor));
+    EXPECT_EQ(w.cmdLaunch[3].toolTip() + "|" + w.cmdLaunch[5].toolTip() + "|" + w.cmdLaunch[7].toolTip(),
+              "notes.txt|right click to set launcher|edit.exe");
+    EXPECT_EQ(ui.dialogs(), (Texts{"select file for launcher | *.* (*.*) | *.* | " + temp.file("program"),
+                                   "select file for launcher | *.* (*.*) | *.* | " + editor}));
+    EXPECT_EQ(started(ui), (Texts{notes + " | | " + temp.file("docs"), temp.file("gone.exe") + " | | " + temp.path()}));
+    ui.shellOpenResults = {2};
+    w.cmdLaunch[5].click();
+    ui.answers = {platform::Answer::Cancel, platform::Answer::Ok};
+    for (int n : {7, 7, 6}) w.cmdLaunch[n].mouseUp(ui::MouseButton::Right, ui::CtrlKey);  // 6 unbound: no question
+    EXPECT_EQ(ui.boxes(), (Texts{"Gridmate | Critical Ok | file not found", "Gridmate | None Ok | launch eror",
+                                 "Gridmate | None OkCancel default 1 | Clear this button?",
+                                 "Gridmate | None OkCancel default 1 | Clear this button?"}));
+    EXPECT_EQ(bytes("program/tarmac.ini").find("Launch7"), std::string::npos);
+    EXPECT_TRUE(w.cmdLaunch[7].picture().empty());
+    EXPECT_EQ(w.cmdLaunch[7].toolTip(), "right click to set launcher");
+}
+
+// The shell may cut the program path at its first blank with a NUL.
+TEST(Launcher, CleanExePathUndoesTheCutAndDropsTheTail) {
+    const std::string nuls(200, '\0');
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Program" + std::string(1, '\0') + "Files\\edit.exe" + nuls, "C:\\Program Files\\edit.exe"},
+        {"C:\\tools\\ed.exe \"  " + nuls, "C:\\tools\\ed.exe"},
+        {"no nul at all ", "no nul at all "}};
+    for (const auto& [raw, clean] : cases) EXPECT_EQ(launch::strCleanExePath(raw), clean);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
-// Every action that writes: it changes exactly its own bytes in the game and beside the
-// program (the settings file is checked where a row names it). Then it is failed at each
-// of its points in turn (a call that writes, deletes or makes a folder, a step of an
-// atomic write): every file ends as it was or as intended, with no stray file; the user
-// is told (the settings file fails silently); and the track-set list never names a set
-// the schedule is not.
+// Every action that writes changes exactly its own bytes (the settings file where a row
+// names it). Failed at each point in turn (a call that writes, deletes or makes a folder,
+// a step of an atomic write), it leaves each file as it was or as intended, no stray
+// file, tells the user (not of the settings file) and keeps the set list true.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -34,7 +32,7 @@ public:
         return run(p, e, [&] { return PosixFileSystem::createFolder(p, e); });
     }
     int failAt = 0, points = 0;
-    std::optional<Io> error;  // of the innermost operation that failed, and its path
+    std::optional<Io> error;  // of the innermost operation that failed, at failedPath
     std::string failedPath;
 
 private:
@@ -52,14 +50,10 @@ struct Action {
     std::vector<std::tuple<const char*, GameKey, const char*>> lines;  // written, in order
     Files files;          // other changes
     Texts messages;       // when all goes well
-    std::string failure;  // the message of a failure, with {code}, {text} and {game}
+    std::string failure = "{code}: {text}";  // of a failure, with {code}, {text}, {game}
 };
 void PrintTo(const Action& a, std::ostream* os) { *os << a.name; }
 
-void rasterizer(app::Pitboard& w, const std::string& file) {
-    for (size_t i = 0; i < w.RastList.size(); ++i)
-        if (w.RastList[i].FileName == file) w.cboRast->setSelectedIndex(int(i));
-}
 void edit(GameScene& s, int mode) {
     app::Vi67r e(s.settings, s.game, "Original", s.temp.file("program"));
     e.Form_Load();
@@ -70,60 +64,52 @@ void edit(GameScene& s, int mode) {
 
 const char* const kJim67 = "gpl/players/Jim/player.ini";
 const char* const kWings = "gpl/wg69i.ini";
-const std::string kPatch = "{code}: {text}", kEdit = "could not write {game}/seasons/Original.67s";
+const std::string kEdit = "could not write {game}/seasons/Original.67s";
 const Texts kSetups = {"CopyDefaultSetup=1", "program/myset/fast.stp=setup-a", "program/myset/wet/rain.stp=setup-b",
                        "gpl/players/Jim/setups/spa/fast.stp=old", "gpl/players/Jim/setups/spa/mine.stp=keep"};
 const std::string kDatabase = "67s=" + scheduleText({event("monaco", 1), event("monza", 6)});
 
 const Action kActions[] = {
     {"helmet", {}, [](auto&, auto& w) { w.cboHelmet[1].setSelectedIndex(9); },
-     {{"gpl/players/Jim/plac65.ini", GameKey::HelmetColor, "9"}}, {}, {}, kPatch},
+     {{"gpl/players/Jim/plac65.ini", GameKey::HelmetColor, "9"}}},
     {"team", {}, [](auto&, auto& w) { w.cboTeam[2].setSelectedIndex(5); },
-     {{"gpl/players/Jim/pla69w.ini", GameKey::Team, "5"}}, {}, {}, kPatch},
+     {{"gpl/players/Jim/pla69w.ini", GameKey::Team, "5"}}},
     {"first track", {}, [](auto&, auto& w) { w.cboLastTrack[0].setSelectedIndex(0); },
-     {{kJim67, GameKey::LastTrackSelection, "monaco"}}, {}, {}, kPatch},
+     {{kJim67, GameKey::LastTrackSelection, "monaco"}}},
     {"detail bias", {"showoption=1", "mod=65"}, [](auto&, auto& w) { w.hscDetail->setValue(1); },
-     {{"gpl/players/Jim/plac65.ini", GameKey::DetailBias, "20"}}, {}, {}, kPatch},
+     {{"gpl/players/Jim/plac65.ini", GameKey::DetailBias, "20"}}},
     {"steering", {}, [](auto&, auto& w) { w.chkSteerHack->setChecked(false); },
-     {{"gpl/core.ini", GameKey::SteerRatio, "0"}}, {}, {}, kPatch},
+     {{"gpl/core.ini", GameKey::SteerRatio, "0"}}},
     {"wing angle", {"SetWingMax15=0"}, [](auto&, auto& w) { w.hscWingAngle[0].setValue(25); },
-     {{kWings, GameKey::FrontWingAngle, "25"}}, {}, {}, kPatch},
-    // The slider reports the angle that a lower maximum moved as a change.
+     {{kWings, GameKey::FrontWingAngle, "25"}}},
+    // The angle that a lower maximum moved is written like any other change.
     {"wing limit", {"SetWingMax15=0", "gpl/wg69i.ini=[Wings]\r\nfrontWingAngle = -40\r\n"},
-     [](auto&, auto& w) { w.chkSetWingMax15->setValue(1); }, {{kWings, GameKey::FrontWingAngle, "15"}}, {}, {}, kPatch},
+     [](auto&, auto& w) { w.chkSetWingMax15->setValue(1); }, {{kWings, GameKey::FrontWingAngle, "15"}}},
     // The wings stored for a 1969 track are loaded (and written) before the track.
     {"wings for the track", {"AutoLoadWing4Track=1", "wing_spa=1,12,1,x"},
      [](auto&, auto& w) { w.cboLastTrack[2].setSelectedIndex(1); },
-     {{kWings, GameKey::RearWingInstalled, "1"}, {"gpl/players/Jim/pla69w.ini", GameKey::LastTrackSelection, "spa"}},
-     {}, {}, kPatch},
+     {{kWings, GameKey::RearWingInstalled, "1"}, {"gpl/players/Jim/pla69w.ini", GameKey::LastTrackSelection, "spa"}}},
     {"wings stored for the track", {},
      [](auto& s, auto& w) { s.quietly(w.cboLastTrack[2], "spa"); w.cmdSaveWing4Track->click(); }, {},
      {{"program/tarmac.ini", "[gridmate]\r\npath=<temp>/gpl\r\nwing_spa=1,12,0,8\r\n"}}},
-    {"rasterizer kept", {}, [](auto&, auto& w) { rasterizer(w, "Rend_OGL.dll"); }},
-    {"rasterizer saved", {"SaveLastRast=1"}, [](auto&, auto& w) { rasterizer(w, "Rend_OGL.dll"); },
-     {{"gpl/app.ini", GameKey::LastRasterizerDLL, "Rend_OGL.dll"}}, {}, {}, kPatch},
+    // Only with the option on; checking it writes the current choice at once.
+    {"rasterizer kept", {}, [](auto& s, auto& w) { s.pick(*w.cboRast, "OpenGL (Rend_OGL.dll)"); }},
     {"saving the rasterizer", {},
-     [](auto&, auto& w) { rasterizer(w, "Rend_OGL.dll"); w.chkSaveRasterizer->setValue(1); },
-     {{"gpl/app.ini", GameKey::LastRasterizerDLL, "Rend_OGL.dll"}}, {}, {}, kPatch},
-    {"season switch", {"showoption=1", "mod=69", "AutoLoadWing4Track=1", "wing_monza=0,1,1,1"},
-     [](auto&, auto& w) { w.optSeason[1].select(); w.optSeason[0].select(); }},
-    // myset's files go into the player's folder for the track, over files of the same
-    // name, before the track is written.
+     [](auto& s, auto& w) { s.pick(*w.cboRast, "OpenGL (Rend_OGL.dll)"); w.chkSaveRasterizer->setValue(1); },
+     {{"gpl/app.ini", GameKey::LastRasterizerDLL, "Rend_OGL.dll"}}},
+    // myset's files go into the player's folder for the track, over those of the same name.
     {"default setups", kSetups, [](auto&, auto& w) { w.cboLastTrack[0].setSelectedIndex(1); },
      {{kJim67, GameKey::LastTrackSelection, "spa"}},
-     {{"gpl/players/Jim/setups/spa/fast.stp", "setup-a"}, {"gpl/players/Jim/setups/spa/wet/rain.stp", "setup-b"}},
-     {}, kPatch},
-    {"no default setups", {"program/myset/fast.stp=setup-a"},
-     [](auto&, auto& w) { w.cboLastTrack[0].setSelectedIndex(1); }, {{kJim67, GameKey::LastTrackSelection, "spa"}},
-     {}, {}, kPatch},
+     {{"gpl/players/Jim/setups/spa/fast.stp", "setup-a"}, {"gpl/players/Jim/setups/spa/wet/rain.stp", "setup-b"}}},
     {"track leaving its folder", kSetups,
      [](auto&, auto& w) { w.cboLastTrack[0].addItem("../evil"); w.cboLastTrack[0].setSelectedIndex(3); },
      {{kJim67, GameKey::LastTrackSelection, "../evil"}}, {},
-     {"Gridmate | Exclamation Ok | could not copy default setups: \"../evil\" is not a track folder name"}, kPatch},
-    {"setups folder", {}, [](auto&, auto& w) { w.chkCopyDefaultSetup->setValue(1); }, {}, {{"program/myset/", ""}}},
+     {"Gridmate | Exclamation Ok | could not copy default setups: \"../evil\" is not a track folder name"}},
+    {"setups folder", {}, [](auto&, auto& w) { w.chkCopyDefaultSetup->setValue(1); }, {}, {{"program/myset/", ""}}, {},
+     ""},
     {"last player kept", {}, [](auto& s, auto& w) { s.pick(*w.cboPlayer, "Anna"); s.close(); }},
     {"last player saved", {"SaveLastPlayer=1"}, [](auto& s, auto& w) { s.pick(*w.cboPlayer, "Anna"); s.close(); },
-     {{"gpl/app.ini", GameKey::LastPlayer, "Anna"}}, {}, {}, kPatch},
+     {{"gpl/app.ini", GameKey::LastPlayer, "Anna"}}},
     {"install a track set", {}, [](auto& s, auto& w) { s.pick(*w.cboTrackSets, "Short"); }, {},
      {{"gpl/seasons/67season.ini", scheduleText({event("monza", 4), event("spa", 5)})}}, {},
      "ChangeTrackSet()\tError on copying over Short.67s to 67seasons.ini\r\n{text}({code})"},
@@ -151,7 +137,7 @@ struct Outcome {
     Texts boxes;
     std::string failure;  // the row's message for the failure met; empty when silent
     int points = 0;
-    bool listTrue = false;
+    bool listTrue = false;  // the set the list shows, if any, is the installed schedule
 };
 
 Outcome attempt(const Action& a, int failAt) {
@@ -163,9 +149,7 @@ Outcome attempt(const Action& a, int failAt) {
     }
     s.load();
     FaultyFileSystem files;
-    platform::Platform faulty;
-    faulty.fileSystem = &files;
-    platform::ScopedPlatform scoped(faulty);
+    platform::ScopedPlatform scoped({&files});
     Outcome o{s.files()};
     files.failAt = failAt;
     a.act(s, s.w());
@@ -176,16 +160,15 @@ Outcome attempt(const Action& a, int failAt) {
         o.failure = a.failure;
         for (auto [key, value] : {std::pair<std::string, std::string>{"{code}", std::to_string(files.error->code)},
                                   {"{text}", files.error->description}, {"{game}", s.game}})
-            for (size_t at; (at = o.failure.find(key)) != std::string::npos;) o.failure.replace(at, key.size(), value);
+            for (size_t at; (at = o.failure.find(key)) != std::string::npos;)
+                o.failure.replace(at, key.size(), value);
     }
     const std::string set = s.w().cboTrackSets->selectedItem();
     o.listTrue = set.empty() || s.bytes("gpl/seasons/" + set + ".67s") == s.bytes("gpl/seasons/67season.ini");
     return o;
 }
 
-std::string at(const Files& files, const std::string& name) {
-    return files.count(name) ? files.at(name) : "<missing>";
-}
+std::string at(const Files& files, const std::string& n) { return files.count(n) ? files.at(n) : "<missing>"; }
 
 class Actions : public ::testing::TestWithParam<Action> {};
 
@@ -193,7 +176,8 @@ TEST_P(Actions, WriteExactlyTheirBytesAndSurviveAFailureAtEachPoint) {
     const Action& a = GetParam();
     const Outcome dry = attempt(a, 0);
     Files expected = a.files, changed = changes(dry.before, dry.after);
-    for (const auto& [file, key, value] : a.lines) expected[file] = patched(at(expected.count(file) ? expected : dry.before, file), key, value);
+    for (const auto& [file, key, value] : a.lines)
+        expected[file] = patched(at(expected.count(file) ? expected : dry.before, file), key, value);
     if (!expected.count("program/tarmac.ini")) changed.erase("program/tarmac.ini");
     EXPECT_EQ(changed, expected);
     EXPECT_EQ(dry.boxes, a.messages);
