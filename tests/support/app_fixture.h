@@ -116,7 +116,6 @@ struct GameScene {
     void put(const std::string& relative, const std::string& bytes) { temp.write(relative, bytes); }
     void remove(const std::string& relative) { std::filesystem::remove_all(temp.file(relative)); }
     Files files() const { return snapshot(temp.path()); }
-    // Selects `item` in `box`; a failure when the box does not list it.
     static void pick(ui::ComboBox& box, const std::string& item) {
         auto at = std::find(box.items().begin(), box.items().end(), item);
         ASSERT_NE(at, box.items().end()) << item;

@@ -38,8 +38,7 @@ TEST_F(AppTest, ChoosingASetOverAnUnsavedScheduleAsksFirst) {
     EXPECT_EQ(ui.boxes(), (Texts{kAsk, kAsk}));
 }
 
-// Up to 64 events install (the count rounded half to even); more, no count, or a set
-// gone since the listing is refused with its message, and the lists are emptied.
+// Up to 64 events install (the count rounded half to even); else the lists are emptied.
 TEST_F(AppTest, ASetInstallsOnlyWithACountOfAtMost64) {
     const std::string refused = "Gridmate | Exclamation Ok | Xcould not apply trackset(X.67s has ";
     const std::pair<const char*, std::string> cases[] = {

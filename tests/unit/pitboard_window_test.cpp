@@ -45,9 +45,8 @@ TEST_F(AppTest, AFirstStartAsksForTheGameAndClosingStoresEveryOption) {
               "CopyDefaultSetup=0\r\nWindowPosX=-1\r\nWindowPosY=-1\r\nshowoption=0\r\n");
 }
 
-// A stored edge beyond the screen (15360 twips wide) is pulled back so that the far edge
-// meets the screen's; one below 0 stays. The options slide in and out in steps of 100
-// twips, their frames off while out of sight.
+// An edge beyond the screen (15360 twips) is pulled back to it, one below 0 stays. The
+// options slide in steps of 100 twips, their frames off while out of sight.
 TEST_F(AppTest, ThePositionAndTheOptionsAreRestoredAndKept) {
     setting("WindowPosX", "99999");
     setting("WindowPosY", "-300");

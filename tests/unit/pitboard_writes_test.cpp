@@ -1,7 +1,6 @@
-// Every action that writes changes exactly its own bytes (the settings file where a row
-// names it). Failed at each point in turn (a call that writes, deletes or makes a folder,
-// a step of an atomic write), it leaves each file as it was or as intended, no stray
-// file, tells the user (not of the settings file) and keeps the set list true.
+// Each action that writes changes exactly its bytes (settings file: where a row names it).
+// Failed at each point in turn (a call that writes, deletes or makes a folder, a step of
+// an atomic write), it leaves every file old or new, tells the user and keeps the list true.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -67,6 +66,7 @@ const char* const kWings = "gpl/wg69i.ini";
 const std::string kEdit = "could not write {game}/seasons/Original.67s";
 const Texts kSetups = {"CopyDefaultSetup=1", "program/myset/fast.stp=setup-a", "program/myset/wet/rain.stp=setup-b",
                        "gpl/players/Jim/setups/spa/fast.stp=old", "gpl/players/Jim/setups/spa/mine.stp=keep"};
+const std::string kJose = "gpl/players/Jos\xE9 Mar\xED" "a", kSpa = scheduleText({event("spa", 8)});
 const std::string kDatabase = "67s=" + scheduleText({event("monaco", 1), event("monza", 6)});
 
 const Action kActions[] = {
@@ -82,10 +82,9 @@ const Action kActions[] = {
      {{"gpl/core.ini", GameKey::SteerRatio, "0"}}},
     {"wing angle", {"SetWingMax15=0"}, [](auto&, auto& w) { w.hscWingAngle[0].setValue(25); },
      {{kWings, GameKey::FrontWingAngle, "25"}}},
-    // The angle that a lower maximum moved is written like any other change.
+    // An angle a lower maximum moved is written; stored wings load before the 1969 track.
     {"wing limit", {"SetWingMax15=0", "gpl/wg69i.ini=[Wings]\r\nfrontWingAngle = -40\r\n"},
      [](auto&, auto& w) { w.chkSetWingMax15->setValue(1); }, {{kWings, GameKey::FrontWingAngle, "15"}}},
-    // The wings stored for a 1969 track are loaded (and written) before the track.
     {"wings for the track", {"AutoLoadWing4Track=1", "wing_spa=1,12,1,x"},
      [](auto&, auto& w) { w.cboLastTrack[2].setSelectedIndex(1); },
      {{kWings, GameKey::RearWingInstalled, "1"}, {"gpl/players/Jim/pla69w.ini", GameKey::LastTrackSelection, "spa"}}},
@@ -107,6 +106,13 @@ const Action kActions[] = {
      {"Gridmate | Exclamation Ok | could not copy default setups: \"../evil\" is not a track folder name"}},
     {"setups folder", {}, [](auto&, auto& w) { w.chkCopyDefaultSetup->setValue(1); }, {}, {{"program/myset/", ""}}, {},
      ""},
+    // Names are bytes in the system code page (Windows-1252 and Shift-JIS here).
+    {"accented player", {kJose + "/player.ini=" + playerIni("40")},
+     [](auto& s, auto& w) { s.pick(*w.cboPlayer, kJose.substr(12)); w.cboHelmet[0].setSelectedIndex(7); },
+     {{"gpl/players/Jos\xE9 Mar\xED" "a/player.ini", GameKey::HelmetColor, "7"}}},
+    {"double byte set", {"gpl/seasons/\x83\x65\x83\x58.67s=" + kSpa},
+     [](auto& s, auto& w) { s.pick(*w.cboTrackSets, "\x83\x65\x83\x58"); }, {}, {{"gpl/seasons/67season.ini", kSpa}},
+     {}, "ChangeTrackSet()\tError on copying over \x83\x65\x83\x58.67s to 67seasons.ini\r\n{text}({code})"},
     {"last player kept", {}, [](auto& s, auto& w) { s.pick(*w.cboPlayer, "Anna"); s.close(); }},
     {"last player saved", {"SaveLastPlayer=1"}, [](auto& s, auto& w) { s.pick(*w.cboPlayer, "Anna"); s.close(); },
      {{"gpl/app.ini", GameKey::LastPlayer, "Anna"}}},

@@ -1,5 +1,5 @@
-// A second start hands over to a running copy of this version by bringing its window to
-// the front (restored first when minimised); beside a copy of another version it runs.
+// A second start brings the window of a running copy of this version to the front
+// (restored when minimised) and ends; beside another version's copy it runs.
 #include <gtest/gtest.h>
 
 #include "app/startup.h"

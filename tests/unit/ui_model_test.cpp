@@ -7,8 +7,7 @@ using namespace gridmate::ui;
 
 namespace {
 
-// The observer and the handlers write into `log`; properties by number: 1 Text, 3 Value,
-// 4 Items, 5 SelectedIndex, 6 Range.
+// The observer writes name and property: 1 Text, 3 Value, 4 Items, 5 Selection, 6 Range.
 struct Model : ::testing::Test {
     Window window{"Pitboard"};
     std::string log;

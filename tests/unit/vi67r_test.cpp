@@ -55,7 +55,6 @@ TEST_F(Editor, AddModeAddsADatabaseTrackTheSetLacks) {
               profileWritten({event("monaco", 1), event("spa", 2), event("rouen", 3), event("zandvort", 2)}));
     EXPECT_EQ(rows(), Texts{kMonza});
     EXPECT_TRUE(e.lstTracks->visible());
-    EXPECT_EQ(ui.messageTexts(), Texts{});
 }
 
 TEST_F(Editor, RemoveModeListsTheSetsEventsAndRemovesTheChosenOne) {
