@@ -46,9 +46,9 @@ struct Action {
     const char* name;
     Texts before;  // "key=value" settings, or "folder/file=bytes", before the load
     std::function<void(GameScene&, app::Pitboard&)> act;
-    std::vector<std::tuple<const char*, GameKey, const char*>> lines;  // written, in order
-    Files files;          // other changes
-    Texts messages;       // when all goes well
+    std::vector<std::tuple<const char*, GameKey, const char*>> lines{};  // written, in order
+    Files files{};        // other changes
+    Texts messages{};     // when all goes well
     std::string failure = "{code}: {text}";  // of a failure, with {code}, {text}, {game}
 };
 void PrintTo(const Action& a, std::ostream* os) { *os << a.name; }
@@ -139,9 +139,9 @@ const Action kActions[] = {
 };
 
 struct Outcome {
-    Files before, after;
-    Texts boxes;
-    std::string failure;  // the row's message for the failure met; empty when silent
+    Files before{}, after{};
+    Texts boxes{};
+    std::string failure{};  // the row's message for the failure met; empty when silent
     int points = 0;
     bool listTrue = false;  // the set the list shows, if any, is the installed schedule
 };
@@ -199,7 +199,7 @@ TEST_P(Actions, WriteExactlyTheirBytesAndSurviveAFailureAtEachPoint) {
             EXPECT_TRUE(now == at(dry.before, name) || now == at(dry.after, name)) << name;
         }
         ASSERT_EQ(o.boxes.size(), dry.boxes.size() + !o.failure.empty());
-        if (!o.failure.empty()) EXPECT_NE(o.boxes.back().find(o.failure), std::string::npos) << o.boxes.back();
+        if (!o.failure.empty()) { EXPECT_NE(o.boxes.back().find(o.failure), std::string::npos) << o.boxes.back(); }
         EXPECT_TRUE(o.listTrue);
     }
 }

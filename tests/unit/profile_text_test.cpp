@@ -31,9 +31,9 @@ TEST(TextProfileTest, ReadsAndWritesFollowTheSystemsRulesAndNulBytesEndNames) {
         if (op == Read) got = profile.getString(f, section, key, value);
         if (op == Section)
             for (const std::string& line : profile.getSection(f, section)) got += (got.empty() ? "" : "|") + line;
-        if (op == Write) EXPECT_TRUE(profile.writeString(f, section, key, value));
-        if (op == DeleteKey) EXPECT_TRUE(profile.writeString(f, section, key, std::nullopt));
-        if (op == DeleteSection) EXPECT_TRUE(profile.writeString(f, section, std::nullopt, std::nullopt));
+        if (op == Write) { EXPECT_TRUE(profile.writeString(f, section, key, value)); }
+        if (op == DeleteKey) { EXPECT_TRUE(profile.writeString(f, section, key, std::nullopt)); }
+        if (op == DeleteSection) { EXPECT_TRUE(profile.writeString(f, section, std::nullopt, std::nullopt)); }
         EXPECT_EQ(op <= Section ? got : gridmate::test::readBytes(f), expected) << before;
     }
 }
