@@ -131,6 +131,9 @@ bool Pitboard::LoadGraphicsOptions() {
             if (value.empty()) return 1;
             return parseWholeNumber(value);
         };
+        // A folder picked before may have had no core.ini and left the boxes disabled.
+        chkFullScreen->setEnabled(true);
+        chkSteerHack->setEnabled(true);
         if (auto v = boxValue("[ Rasterizer ]", "fullScreen")) chkFullScreen->setValue(*v);
         if (auto v = boxValue("[ Hack ]", "steer_ratio")) chkSteerHack->setValue(*v);
     } else {
@@ -176,7 +179,10 @@ bool Pitboard::blnGetWings() {
         }
         if (auto angle = readNumber(wings, angleKey(i))) {
             hscWingAngle[i].setEnabled(true);
-            hscWingAngle[i].setValue(-*angle);  // the slider brings it into its range
+            // The file stores the angle negated; it is brought into the slider's range
+            // before it is turned round, so that no stored number overflows.
+            hscWingAngle[i].setValue(-std::clamp(*angle, -hscWingAngle[i].maximum(),
+                                                 -hscWingAngle[i].minimum()));
         } else {
             hscWingAngle[i].setEnabled(false);
             hscWingAngle[i].setValue(5);

@@ -1,7 +1,6 @@
 #include "launch/game_command.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/platform.h"
 
 namespace gridmate::launch {
 
@@ -10,9 +9,7 @@ std::string option(const std::string& body) { return " -ko\"" + body + "\""; }
 }  // namespace
 
 std::string gameParameters(const GameChoice& choice) {
-    std::string rasterizer = choice.rasterizerFile;
-    std::transform(rasterizer.begin(), rasterizer.end(), rasterizer.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::string rasterizer = platform::codePage().lowerCase(choice.rasterizerFile);
     std::string parameters = option("10:player:lastplayer:" + choice.player);
     if (choice.join) {
         parameters += option("0:client:to_ip:" + choice.address);

@@ -1,5 +1,6 @@
-// Path text helpers. Paths are byte strings in the system code page; the Windows build
-// separates with "\" (and accepts "/"), the portable build with "/".
+// Path text helpers. Paths are byte strings in the system code page, walked by
+// character (platform::codePage()); the Windows build separates with "\" (and accepts
+// "/"), the portable build with "/".
 #pragma once
 
 #include <string>
@@ -20,8 +21,9 @@ std::string fileName(const std::string& path);
 // A name read from a game file that may become one component of a path: not empty,
 // no "/" or "\" (on either build), no drive (":"), not "." or "..".
 bool isPlainName(const std::string& name);
-// A name as the file system compares it: letters of the ASCII range folded on Windows,
-// whose file names ignore case; the name itself elsewhere.
+// A name as the file system compares it: in lower case on Windows, whose file names
+// ignore case (the code page's folding, double-byte characters kept whole); the name
+// itself elsewhere.
 std::string fileNameKey(const std::string& name);
 
 // A plain name that Windows also accepts as a file name: none of < > : " / \ | ? *,

@@ -75,10 +75,24 @@ public:
                               const std::vector<std::string>& lines) = 0;
 };
 
+// The system's ANSI code page. Text is walked by character: a lead byte and the byte
+// after it are one character, and that second byte is never taken for a separator or a
+// letter of its own.
 class CodePage {
 public:
     virtual ~CodePage() = default;
     virtual bool isLeadByte(unsigned char byte) const = 0;
+    // A character of one byte in lower case, as the system folds it (ASCII letters by
+    // default).
+    virtual unsigned char lowerByte(unsigned char byte) const;
+
+    // The size of the character that starts at `at`: 2 for a lead byte with a byte
+    // after it, else 1.
+    size_t characterSize(std::string_view text, size_t at) const {
+        return isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+    }
+    // `text` in lower case: characters of one byte folded, double-byte ones kept whole.
+    std::string lowerCase(std::string_view text) const;
 };
 
 enum class Icon { None, Critical, Question, Exclamation, Information };

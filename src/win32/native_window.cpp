@@ -163,6 +163,12 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             onClose();
             return 0;
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_ENDSESSION:
+            // Windows ends the program once this returns (log off, shut down): the window
+            // closes now, as by its close box, so that its closing sequence runs.
+            if (wParam) onClose();
+            return 0;
         case WM_MOVE:
             onMoved();
             break;
@@ -200,8 +206,9 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-// The close box, Alt+F4 and a posted WM_CLOSE all close the model, which runs the
-// window's closing operation; the model's Closed state then destroys the HWND.
+// The close box, Alt+F4, a posted WM_CLOSE and the end of the session all close the
+// model, which runs the window's closing operation once; the model's Closed state then
+// destroys the HWND.
 void NativeWindow::onClose() {
     if (!model_.closed()) model_.close();
     if (hwnd_) DestroyWindow(hwnd_);

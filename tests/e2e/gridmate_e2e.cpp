@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "core/ini/line_layout.h"
+#include "platform/platform.h"
 #include "support/temp_folder.h"
 #include "win32/control_ids.h"
 
@@ -352,6 +353,44 @@ TEST_F(Gridmate, ALauncherButtonBindsAProgramThatItThenStarts) {
     closeAndWaitForExit();
     EXPECT_NE(readBytes(program + "\\tarmac.ini").find("Launch0=" + helper + "\r\n"),
               std::string::npos);
+}
+
+// Logging off or shutting down closes the window as its close box does, once.
+TEST_F(Gridmate, TheEndOfTheSessionSavesTheOptionsAsAClose) {
+    ASSERT_TRUE(started({"showoption=1"}));
+    click(control(IDC_chkCopyDefaultSetup));
+    EXPECT_EQ(send(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    send(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(exitCode(processes[0]), 0u);
+    EXPECT_EQ(readBytes(program + "\\tarmac.ini"),
+              crlf({"[gridmate]", "path=" + game, "showoption=1", "AutoLoadWing4Track=0",
+                    "SetWingMax15=1", "ForceFullScreen4NonD3D=1", "SaveLastRast=0",
+                    "SaveLastPlayer=0", "mod=67", "CopyDefaultSetup=1", "WindowPosX=-1",
+                    "WindowPosY=-1"}));
+}
+
+// Under a double-byte code page (932: this case runs under a Japanese locale), 0x5C "\\" is
+// also the second byte of characters such as \x95\x5C: a track folder and a set named so.
+TEST_F(Gridmate, DoubleByteNamesWhoseSecondByteIsABackslashAreTracksAndSetNames) {
+    ASSERT_EQ(GetACP(), 932u) << "run under a locale whose code page is 932";
+    const std::string track = "\x83\x5C\x95\x5C", set = "\x95\x5C";  // two such characters; one
+    // The program's own file system spells such names for the system (the C library would not).
+    auto& files = gridmate::platform::fs();
+    gridmate::platform::IoError error;
+    ASSERT_TRUE(files.createFolder(gameFile("tracks\\" + track), error));
+    temp.write("game/seasons/67season.ini", trackSet({"monza", track}));
+    ASSERT_TRUE(started());
+    EXPECT_EQ(items(control(IDC_cboLastTrack)), (Names{"monza", track}));
+    click(control(IDC_cmdSaveTrackset), true);
+    HWND dialog = waitForWindow("Gridmate save");
+    ASSERT_TRUE(dialog);
+    typeKeys(descendant(descendant(dialog, IDC_dlgSave_cboName), -1, "Edit"), set);
+    click(descendant(dialog, IDC_dlgSave_OKButton));
+    EXPECT_TRUE(waitUntil([&] { return files.readFile(gameFile("seasons\\" + set + ".67s"), error) ==
+                                       trackSet({"monza", track}); }));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(dialog); }));
+    EXPECT_EQ(items(control(IDC_cboTrackSets)), (Names{"Two tracks", set}));
+    closeAndWaitForExit();
 }
 
 }  // namespace

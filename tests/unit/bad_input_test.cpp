@@ -63,4 +63,20 @@ TEST_F(AppTest, MissingGameFilesAreReportedOrTheirControlsOffAndNoneIsCreated) {
     EXPECT_EQ(changed, Files{});
 }
 
+// A game picked again once the files are there switches their controls back on; a stored
+// angle at the very end of the number range is brought into the slider's range.
+TEST_F(AppTest, ControlsOffForAMissingFileComeBackWhenAReloadFindsIt) {
+    const std::string core = bytes("gpl/core.ini");
+    for (auto f : {"gpl/core.ini", "gpl/wg69i.ini"}) remove(f);
+    auto& w = load();
+    put("gpl/core.ini", core);
+    put("gpl/wg69i.ini", "[Wings]\r\nfrontWingInstalled = 1\r\nfrontWingAngle = -2147483648\r\n");
+    ui.filePicks = {temp.write("gpl/gpl.exe", "MZ")};
+    w.cmdPath->click();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{w.chkSteerHack, w.chkFullScreen, w.chkSetWingMax15,
+                                                              w.chkAutoLoadWing4Track, &w.hscWingAngle[0]})
+        EXPECT_TRUE(c->enabled()) << c->name();
+    EXPECT_EQ(w.lblWingAngle[0].caption(), "15");
+}
+
 }  // namespace

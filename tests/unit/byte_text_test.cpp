@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "fuzz/byte_text_rules.h"
+#include "launch/game_command.h"
+#include "platform/code_pages.h"
 #include "support/shift_jis.h"
 
 // Every text of up to five bytes of "a", blank, lead and trail byte, at every width.
@@ -18,4 +20,17 @@ TEST(ByteText, DoubleByteCharactersAreNeverSplit) {
     }
     gridmate::test::ShiftJis shiftJis;
     EXPECT_EQ(gridmate::leftCharacters("a\x82\xA0" "b", 2), "a\x82\xA0");
+}
+
+// Lower case as the system's code page folds it: Windows-1252's accented capitals too; in
+// Shift-JIS only characters of one byte, never the second byte of another. The game gets
+// its rasterizer's name so.
+TEST(ByteText, LowerCaseFoldsTheCodePagesLettersOnly) {
+    EXPECT_EQ(gridmate::platform::SingleByteCodePage().lowerCase("R\xC4ST\x8A\x9F\xD7\xDE\xDF.DLL"),
+              "r\xE4st\x9A\xFF\xD7\xFE\xDF.dll");
+    gridmate::test::ShiftJis shiftJis;
+    EXPECT_EQ(shiftJis.codePage.lowerCase("\x83\x41Z\x82\x60"), "\x83\x41z\x82\x60");
+    gridmate::launch::GameChoice choice;
+    choice.rasterizerFile = "\x83\x41.DLL";
+    EXPECT_NE(gridmate::launch::gameParameters(choice).find(":lastrasterizerdll:\x83\x41.dll\""), std::string::npos);
 }

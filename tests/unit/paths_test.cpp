@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shift_jis.h"
+
 using namespace gridmate::platform;
 
 TEST(Paths, JoinParentAndNameMeetAtExactlyOneSeparator) {
@@ -21,4 +23,12 @@ TEST(Paths, PlainNamesCannotLeaveTheirFolder) {
         EXPECT_FALSE(isPlainName(bad)) << bad;
     for (const char* bad : {"a?b", "a*", "x<y", "x>y", "q\"", "p|q", "trail.", "trail ", "tab\t", ".."})
         EXPECT_FALSE(isValidFileName(bad)) << bad;
+}
+
+// In Shift-JIS the second byte of a character may be 0x5C ("\\") or 0x7C ("|").
+TEST(Paths, ASecondByteIsNeverASeparatorOrAForbiddenCharacter) {
+    EXPECT_FALSE(isPlainName("\x95\x5C"));
+    gridmate::test::ShiftJis shiftJis;
+    EXPECT_TRUE(isPlainName("\x95\x5C") && isValidFileName("\x95\x5C\x83\x7C"));
+    EXPECT_FALSE(isValidFileName("\x95\x5C|"));
 }

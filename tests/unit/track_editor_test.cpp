@@ -48,6 +48,7 @@ TEST(TrackFilter, DoubleByteCharactersAreWholeAndTheirTrailBytesKeepTheirCase) {
         {"mon*", {0, 1}}, {"ring*", {}}, {"monaco*", {0}}, {"*RING", {2}}, {"*mon", {}},
         {"*one", {3}}, {"*aco*", {}}, {"la*o", {3}}, {"**", {}}, {"a", {0, 1, 2, 3, 6}},
         {"*A", {1, 6}}, {"A*", {6}}, {"\x82\x41", {5}}, {"*\x82\x41", {5}}, {"\x82\x61", {}}};
+    EXPECT_EQ(filterTracks({{"\xC4gypten", "", "", 1}}, "\xE4GY"), std::vector<int>{0});  // Windows-1252
     ShiftJis shiftJis;
     for (const auto& [filter, rows] : cases) EXPECT_EQ(filterTracks(tracks, filter), rows) << filter;
     EXPECT_EQ(filterTracks(tracks, "*"), std::nullopt);  // the list stays as it is

@@ -10,22 +10,21 @@ namespace gridmate {
 namespace {
 
 // Text as characters of the system code page (a lead byte and its trail byte are one),
-// ASCII letters folded to lower case, so that a match never starts or ends inside a
-// double-byte character and its trail byte is never folded.
+// folded to lower case as the system folds them, so that a match never starts or ends
+// inside a double-byte character and its trail byte is never folded.
 using Characters = std::vector<uint16_t>;
 
 Characters foldedCharacters(const std::string& text) {
     Characters out;
     out.reserve(text.size());
     const auto& codePage = platform::codePage();
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0, size = 0; i < text.size(); i += size) {
+        size = codePage.characterSize(text, i);
         auto byte = static_cast<unsigned char>(text[i]);
-        if (codePage.isLeadByte(byte) && i + 1 < text.size()) {
-            out.push_back(static_cast<uint16_t>(byte << 8 | static_cast<unsigned char>(text[++i])));
-        } else {
-            if (byte >= 'A' && byte <= 'Z') byte = static_cast<unsigned char>(byte - 'A' + 'a');
-            out.push_back(byte);
-        }
+        if (size == 2)
+            out.push_back(static_cast<uint16_t>(byte << 8 | static_cast<unsigned char>(text[i + 1])));
+        else
+            out.push_back(codePage.lowerByte(byte));
     }
     return out;
 }

@@ -1,4 +1,5 @@
-// The system's ANSI code page decides which bytes start a double-byte character.
+// The system's ANSI code page decides which bytes start a double-byte character and how
+// a character of one byte folds to lower case.
 #pragma once
 
 #include "platform/platform.h"
@@ -7,7 +8,13 @@ namespace gridmate::platform {
 
 class Win32CodePage : public CodePage {
 public:
-    bool isLeadByte(unsigned char byte) const override;
+    Win32CodePage();
+    bool isLeadByte(unsigned char byte) const override { return lead_[byte]; }
+    unsigned char lowerByte(unsigned char byte) const override { return lower_[byte]; }
+
+private:
+    bool lead_[256];
+    unsigned char lower_[256];
 };
 
 }  // namespace gridmate::platform
