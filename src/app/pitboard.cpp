@@ -93,6 +93,7 @@ bool Pitboard::Form_Load() {
 
     strGPLPath = settings_.strGetSetting("path");
     if (strGPLPath.empty() && !blnSelectGPLPath()) return false;
+    readRasterizersAhead();
 
     std::string mod = settings_.strGetSetting("mod");
     int16_t chosen = 0;

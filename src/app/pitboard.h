@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,13 @@ private:
     void copyDefaultSetups(const std::string& track);
     void showDetailBias(int16_t season);
     void applyFullScreenRule();
+    void readRasterizersAhead();
+
+    // Rasterizer discovery maps every DLL of the game folder: it runs on a worker thread
+    // from the moment the folder is known, and the load takes its result where it
+    // fills the list. Only files are read there; the window is not touched.
+    std::future<std::vector<RastEntry>> rasterizersAhead_;
+    std::string rasterizersAheadFolder_;
 
 public:
     // The controls, named as the window knows them, created in tab order (top to

@@ -65,9 +65,15 @@ void Pitboard::RefreshPlayerGraphics() {
     blnUpdating = remembered;
 }
 
+void Pitboard::readRasterizersAhead() {
+    rasterizersAheadFolder_ = strGPLPath;
+    rasterizersAhead_ = std::async(std::launch::async, gridmate::GetRasterizers, strGPLPath);
+}
+
 void Pitboard::GetRasterizers() {
     cboRast->clear();
-    RastList = gridmate::GetRasterizers(strGPLPath);
+    bool ahead = rasterizersAhead_.valid() && rasterizersAheadFolder_ == strGPLPath;
+    RastList = ahead ? rasterizersAhead_.get() : gridmate::GetRasterizers(strGPLPath);
     for (const auto& entry : RastList) cboRast->addItem(rastItemText(entry));
 }
 

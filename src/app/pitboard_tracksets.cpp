@@ -23,13 +23,13 @@ std::string failure(const platform::IoError& error) {
     return std::to_string(error.code) + ": " + error.description;
 }
 
-// The checksum of a file, or nullopt (reported) when it is there but cannot be read;
-// such a file matches nothing.
-std::optional<std::string> checksum(const std::string& path) {
+// A schedule's bytes ("" when missing), or nullopt (reported) when it is there but
+// cannot be read; such a file matches nothing.
+std::optional<std::string> scheduleBytes(const std::string& path) {
     platform::IoError error;
-    std::optional<std::string> crc = fileCRC(path, error);
-    if (!crc) tell("could not read " + path + "\r\n" + failure(error), platform::Icon::Exclamation);
-    return crc;
+    std::optional<std::string> bytes = checkedBytes(path, error);
+    if (!bytes) tell("could not read " + path + "\r\n" + failure(error), platform::Icon::Exclamation);
+    return bytes;
 }
 
 }  // namespace
@@ -43,16 +43,19 @@ bool Pitboard::GetTrackSets() {
         tell("could not found seasons folder", platform::Icon::Exclamation);
         cboTrackSets->clear();
     } else {
-        std::optional<std::string> installed = checksum(installedScheduleFile(strGPLPath));
+        std::optional<std::string> installed = scheduleBytes(installedScheduleFile(strGPLPath));
         cboTrackSets->clear();
-        for (const std::string& file : fs.listFiles(seasons)) {
-            std::optional<std::string> name = trackSetName(file);
+        for (const platform::FileEntry& file : fs.listFileEntries(seasons)) {
+            std::optional<std::string> name = trackSetName(file.name);
             if (!name) continue;
             cboTrackSets->addItem(*name);
-            std::optional<std::string> crc = checksum(platform::joinPath(seasons, file));
+            // Only a set of the schedule's own size can hold its bytes: the others are not
+            // even opened.
+            if (!installed || (file.size && *file.size != installed->size())) continue;
+            std::optional<std::string> bytes = scheduleBytes(platform::joinPath(seasons, file.name));
             // The last equal set in listing order wins.
-            if (installed && crc && *crc == *installed) {
-                strSeasonCRC = *installed;
+            if (bytes && *bytes == *installed) {
+                strSeasonCRC = contentCRC(*installed);
                 match = cboTrackSets->count() - 1;
             }
         }

@@ -86,6 +86,7 @@ bool Pitboard::blnSelectGPLPath() {
 
 void Pitboard::cmdPath_Click() {
     if (!blnSelectGPLPath()) return;
+    readRasterizersAhead();
     blnUpdating = true;
     ReloadGPLFolder();
     blnUpdating = false;

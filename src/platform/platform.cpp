@@ -22,4 +22,17 @@ Platform install(const Platform& replacement) {
     return previous;
 }
 
+std::vector<std::string> fileNames(std::vector<FileEntry> entries) {
+    std::vector<std::string> names;
+    names.reserve(entries.size());
+    for (FileEntry& entry : entries) names.push_back(std::move(entry.name));
+    return names;
+}
+
+std::vector<FileEntry> FileSystem::listFileEntries(const std::string& folder) {
+    std::vector<FileEntry> entries;
+    for (std::string& name : listFiles(folder)) entries.push_back({std::move(name), std::nullopt});
+    return entries;
+}
+
 }  // namespace gridmate::platform

@@ -23,6 +23,13 @@ struct IoError {
 // The steps of an atomic replacement, named so that tests can make one of them fail.
 enum class WriteStep { CreateTemp, Write, Flush, Replace };
 
+// A file of a folder listing, with its size where the listing tells it.
+struct FileEntry {
+    std::string name;
+    std::optional<uint64_t> size;
+};
+std::vector<std::string> fileNames(std::vector<FileEntry> entries);
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -50,6 +57,9 @@ public:
     // the platform lists them. A missing folder lists nothing.
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
     virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
+    // listFiles with each file's size, where the system's listing gives it without
+    // opening the file (sizes unknown otherwise).
+    virtual std::vector<FileEntry> listFileEntries(const std::string& folder);
     // The folder of the running program's executable.
     virtual std::string programFolder() = 0;
 };

@@ -2,6 +2,7 @@
 // installed, the save dialog, the editor, and the last-track lists.
 #include <gtest/gtest.h>
 
+#include "core/tracksets/crc16.h"
 #include "support/app_fixture.h"
 
 using namespace gridmate;
@@ -36,6 +37,21 @@ TEST_F(AppTest, ChoosingASetOverAnUnsavedScheduleAsksFirst) {
     pick(*w.cboTrackSets, "Original");  // the schedule is saved as Short: no question
     EXPECT_EQ(bytes(kInstalled), original);
     EXPECT_EQ(ui.boxes(), (Texts{kAsk, kAsk}));
+}
+
+// Only a set of the schedule's very bytes is the installed one: another of the same size
+// and checksum (CRC-16 alone would take it) is not, so a choice asks first.
+TEST_F(AppTest, ASetWithTheSchedulesChecksumButOtherBytesIsNotTheInstalledOne) {
+    std::string twin = original;
+    twin[1] = 's';
+    for (int v = 0; GetCRC16(twin) != GetCRC16(original) && v < 65536; ++v)
+        twin[twin.size() - 2] = char(v >> 8), twin[twin.size() - 1] = char(v);
+    ASSERT_EQ(GetCRC16(twin), GetCRC16(original));
+    put("gpl/seasons/Original.67s", twin);
+    auto& w = load();
+    EXPECT_EQ(w.cboTrackSets->selectedIndex(), -1);
+    pick(*w.cboTrackSets, "Short");
+    EXPECT_EQ(ui.boxes(), Texts{kAsk});
 }
 
 // Up to 64 events install (the count rounded half to even); else the lists are emptied.

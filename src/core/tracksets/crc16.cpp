@@ -140,15 +140,20 @@ std::string GetCRC16(std::string_view bytes) {
     return text;
 }
 
-std::optional<std::string> fileCRC(const std::string& path, platform::IoError& err) {
+std::optional<std::string> checkedBytes(const std::string& path, platform::IoError& err) {
     auto& fs = platform::fs();
-    // Read first, ask after: a set folder holds many files and nearly all of them read.
+    // Read first, ask after: nearly every file asked for is there.
     std::optional<std::string> bytes = fs.readFile(path, err);
-    if (!bytes) {
-        if (!fs.isFile(path)) return std::string();
-        return std::nullopt;
-    }
-    return bytes->empty() ? std::string() : GetCRC16(*bytes);
+    if (!bytes && !fs.isFile(path)) return std::string();
+    return bytes;
+}
+
+std::string contentCRC(std::string_view bytes) { return bytes.empty() ? std::string() : GetCRC16(bytes); }
+
+std::optional<std::string> fileCRC(const std::string& path, platform::IoError& err) {
+    std::optional<std::string> bytes = checkedBytes(path, err);
+    if (!bytes) return std::nullopt;
+    return contentCRC(*bytes);
 }
 
 std::string GetFileCRC(const std::string& path) {

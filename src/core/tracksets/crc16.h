@@ -33,6 +33,11 @@ uint16_t crcSliced(uint16_t crc, const unsigned char* bytes, size_t size);
 uint16_t crcFolded(uint16_t crc, const unsigned char* bytes, size_t size);
 bool crcFoldingAvailable();
 
+// The bytes a file's checksum is taken of: "" for a missing file, nullopt (and `err`)
+// for a file that is there but cannot be read.
+std::optional<std::string> checkedBytes(const std::string& path, platform::IoError& err);
+// The checksum of those bytes: "" for none.
+std::string contentCRC(std::string_view bytes);
 // The checksum of the whole file; "" for a missing or empty file, nullopt (and `err`)
 // for a file that is there but cannot be read.
 std::optional<std::string> fileCRC(const std::string& path, platform::IoError& err);

@@ -40,27 +40,28 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::vector<std::string> listEntries(const std::string& folder, bool wantFolders) {
-    std::vector<std::string> names;
+// The files or the sub-folders of `folder`; with `sizes`, each file's size too.
+std::vector<FileEntry> listEntries(const std::string& folder, bool wantFolders, bool sizes) {
+    std::vector<FileEntry> entries;
     DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return names;
+    if (!dir) return entries;
     while (dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         // The entry's own type spares a look-up per name; links, and file systems that
         // do not say, are asked.
-        bool isFolder;
-        if (entry->d_type == DT_DIR || entry->d_type == DT_REG) {
-            isFolder = entry->d_type == DT_DIR;
-        } else {
-            struct stat st {};
-            if (!statPath(joinPath(folder, name), st)) continue;
-            isFolder = S_ISDIR(st.st_mode);
-        }
-        if (isFolder == wantFolders) names.push_back(name);
+        struct stat st {};
+        bool known = entry->d_type == DT_DIR || entry->d_type == DT_REG;
+        if ((!known || (sizes && entry->d_type == DT_REG)) && ::fstatat(::dirfd(dir), name.c_str(), &st, 0) != 0)
+            continue;
+        bool isFolder = known ? entry->d_type == DT_DIR : S_ISDIR(st.st_mode);
+        if (isFolder != wantFolders) continue;
+        std::optional<uint64_t> size;
+        if (sizes) size = static_cast<uint64_t>(st.st_size);
+        entries.push_back({std::move(name), size});
     }
     ::closedir(dir);
-    return names;
+    return entries;
 }
 
 }  // namespace
@@ -212,11 +213,15 @@ bool PosixFileSystem::createFolder(const std::string& path, IoError& err) {
 }
 
 std::vector<std::string> PosixFileSystem::listFiles(const std::string& folder) {
-    return listEntries(folder, false);
+    return fileNames(listEntries(folder, false, false));
+}
+
+std::vector<FileEntry> PosixFileSystem::listFileEntries(const std::string& folder) {
+    return listEntries(folder, false, true);
 }
 
 std::vector<std::string> PosixFileSystem::listFolders(const std::string& folder) {
-    return listEntries(folder, true);
+    return fileNames(listEntries(folder, true, false));
 }
 
 std::string PosixFileSystem::programFolder() {

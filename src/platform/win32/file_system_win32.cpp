@@ -114,11 +114,12 @@ bool canReplace(const std::wstring& path) {
     return probe.valid();
 }
 
-std::vector<std::string> listEntries(const std::string& folder, bool wantFolders) {
-    std::vector<std::string> names;
+// The files or the sub-folders of `folder`, files with their sizes.
+std::vector<FileEntry> listEntries(const std::string& folder, bool wantFolders) {
+    std::vector<FileEntry> entries;
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(widen(joinPath(folder, "*")).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    if (search == INVALID_HANDLE_VALUE) return entries;
     do {
         std::wstring wide = found.cFileName;
         if (wide == L"." || wide == L"..") continue;
@@ -128,10 +129,12 @@ std::vector<std::string> listEntries(const std::string& folder, bool wantFolders
         bool lossy = false;
         std::string name = narrow(wide, &lossy);
         if (lossy) name = narrow(found.cAlternateFileName, &lossy);
-        if (!lossy && !name.empty()) names.push_back(name);
+        if (lossy || name.empty()) continue;
+        uint64_t size = (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        entries.push_back({std::move(name), size});
     } while (FindNextFileW(search, &found));
     FindClose(search);
-    return names;
+    return entries;
 }
 
 }  // namespace
@@ -265,11 +268,15 @@ bool Win32FileSystem::createFolder(const std::string& path, IoError& err) {
 }
 
 std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder) {
+    return fileNames(listEntries(folder, false));
+}
+
+std::vector<FileEntry> Win32FileSystem::listFileEntries(const std::string& folder) {
     return listEntries(folder, false);
 }
 
 std::vector<std::string> Win32FileSystem::listFolders(const std::string& folder) {
-    return listEntries(folder, true);
+    return fileNames(listEntries(folder, true));
 }
 
 std::string Win32FileSystem::programFolder() {

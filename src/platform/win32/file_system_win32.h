@@ -22,6 +22,7 @@ public:
     bool deleteFile(const std::string& path, IoError& err) override;
     bool createFolder(const std::string& path, IoError& err) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
+    std::vector<FileEntry> listFileEntries(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
     std::string programFolder() override;
 
