@@ -1,9 +1,12 @@
 #!/bin/bash
-# Builds Gridmate and opens it on the demo game folder.
+# Builds Gridmate and opens it on the demo game folder, which Wine sees where a player's
+# game usually lies: C:\sierra\gpl.
 #
-# With a display (DISPLAY set) the program opens there and runs until it is closed.
-# Without one it runs on a virtual display, a screenshot of its window is saved as
-# build-win/demo/gridmate.png, and the program is ended.
+# With a display (DISPLAY set) the program opens there, in a Wine prefix of its own that
+# the desktop's window manager manages, and runs until it is closed. Without one it runs
+# on a virtual display twice, and pictures of its window are saved, collapsed and with
+# the options shown: build-win/demo/gridmate.png and build-win/demo/gridmate-options.png
+# (the README's pictures).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -35,44 +38,52 @@ cp "$dlls/rast_d3d.dll" "$demo/gpl/rend_d3d.dll"
 cp "$dlls/rast_no_display_name.dll" "$demo/gpl/rend_sw.dll"
 cp "$dlls/sound.dll" "$demo/gpl/sound.dll"
 
-init_wine_prefix
-
-# The program's settings name the staged game folder as Windows sees it.
-write_settings() {
-    local game
-    game=$(winepath -w "$demo/gpl" 2>/dev/null)
-    printf '[gridmate]\r\npath=%s\r\n' "$game" >"$demo/tarmac.ini"
+# The program's settings name the staged game folder as a player's would read.
+write_settings() {  # $1 = showoption
+    printf '[gridmate]\r\npath=C:\\sierra\\gpl\r\nshowoption=%s\r\n' "$1" >"$demo/tarmac.ini"
+}
+stage_in_prefix() {
+    init_wine_prefix "$@"
+    ln -sfn "$demo" "$WINEPREFIX/drive_c/sierra"
 }
 
 if [ -n "${DISPLAY:-}" ]; then
-    write_settings
+    export WINEPREFIX="$root/build-win/wineprefix-desktop"
+    stage_in_prefix managed
+    write_settings 0
     cd "$demo"
-    exec wine gridmate.exe
+    exec wine 'C:\sierra\gridmate.exe'
 fi
 
-# The window appears under its caption in the X window tree.
+# The window's X id, once it appears under its caption in the X window tree.
 wait_for_window() {
-    local i
+    local i id
     for i in $(seq 1 300); do
-        xwininfo -root -tree 2>/dev/null | grep -qF "\"$caption\"" && return 0
+        id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\":" | awk '{ print $1; exit }')
+        [ -n "$id" ] && { echo "$id"; return 0; }
         kill -0 "$1" 2>/dev/null || return 1
         sleep 0.1
     done
     return 1
 }
 
-# The display comes first: Wine's services start with the first Wine program (winepath
-# here), and the program's windows can only appear on the display those services know.
+# The display comes first: Wine's services start with the first Wine program, and the
+# program's windows can only appear on the display those services know.
+stage_in_prefix
 start_display
 trap 'wineserver -k 2>/dev/null || true; stop_display' EXIT
-write_settings
-(cd "$demo" && exec wine gridmate.exe </dev/null >/dev/null 2>&1) &
-program=$!
-if ! wait_for_window "$program"; then
-    echo "Gridmate's window did not appear within 30 s" >&2
-    exit 1
-fi
-sleep 1  # let the window finish painting
-import -window root "$demo/gridmate.png"
-echo "$demo/gridmate.png"
-kill "$program" 2>/dev/null || true
+for shot in gridmate:0 gridmate-options:1; do
+    write_settings "${shot#*:}"
+    (cd "$demo" && exec wine 'C:\sierra\gridmate.exe' </dev/null >/dev/null 2>&1) &
+    program=$!
+    if ! window=$(wait_for_window "$program"); then
+        echo "Gridmate's window did not appear within 30 s" >&2
+        exit 1
+    fi
+    sleep 1  # let the window finish painting
+    import -window "$window" "$demo/${shot%:*}.png"
+    echo "$demo/${shot%:*}.png"
+    kill "$program" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+done
