@@ -30,6 +30,8 @@ struct FileEntry {
 };
 std::vector<std::string> fileNames(std::vector<FileEntry> entries);
 
+// Reads may come from two threads at once: the rasterizers are discovered on a worker
+// thread while the rest of the load goes on (reads only; every write is the window's).
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -145,6 +147,7 @@ public:
     virtual bool hasIcon(const std::string& program) = 0;
 };
 
+// Asked from the rasterizer discovery's worker thread.
 class VersionInfo {
 public:
     virtual ~VersionInfo() = default;

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "win32/dpi.h"
 #include "win32/native_window.h"
 #include "win32/twips.h"
@@ -70,6 +72,39 @@ HWND NativeWindow::parentOf(const ui::Control& control) const {
     return hwnd_;
 }
 
+// A frame is in sight when it is visible and, at the window's top level, begins within the
+// window's width (the options column lies beyond the collapsed window).
+bool NativeWindow::inSight(const ui::Frame& frame) const {
+    return frame.visible() && (frame.container() || frame.geometry().left < model_.width());
+}
+
+bool NativeWindow::insidePendingFrame(const ui::Control& control) const {
+    for (const ui::Frame* frame = control.container(); frame; frame = frame->container())
+        if (std::find(pendingFrames_.begin(), pendingFrames_.end(), frame) != pendingFrames_.end())
+            return true;
+    return false;
+}
+
+// The controls in sight, in the model's order (a frame comes before its content); a frame
+// out of sight is made, its content waits.
+void NativeWindow::createControls() {
+    for (ui::Control* control : model_.controls()) {
+        if (byModel_.count(control) || insidePendingFrame(*control)) continue;
+        createControl(*control);
+        if (control->kind() == ui::Kind::Frame && !inSight(static_cast<ui::Frame&>(*control)))
+            pendingFrames_.push_back(static_cast<ui::Frame*>(control));
+    }
+}
+
+void NativeWindow::createControlsComingIntoSight() {
+    auto inSightNow = [this](const ui::Frame* frame) { return inSight(*frame); };
+    if (std::none_of(pendingFrames_.begin(), pendingFrames_.end(), inSightNow)) return;
+    pendingFrames_.erase(std::remove_if(pendingFrames_.begin(), pendingFrames_.end(), inSightNow),
+                         pendingFrames_.end());
+    Guard mirroring(mirroring_);
+    createControls();
+}
+
 NativeWindow::NativeControl& NativeWindow::createControl(ui::Control& control) {
     std::optional<int> id = options_.controlId ? options_.controlId(control) : std::nullopt;
     NativeControl native;
@@ -86,13 +121,9 @@ NativeWindow::NativeControl& NativeWindow::createControl(ui::Control& control) {
 
 HWND NativeWindow::createHandle(ui::Control& control, int id) {
     NativeClass cls = nativeClass(control);
-    HWND hwnd = CreateWindowExA(cls.exStyle, cls.name, "", cls.style, 0, 0, 0, 0,
-                                parentOf(control),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleA(nullptr), this);
-    if (hwnd && control.kind() == ui::Kind::Button)
-        SetWindowSubclass(hwnd, buttonSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
-    return hwnd;
+    return CreateWindowExA(cls.exStyle, cls.name, "", cls.style, 0, 0, 0, 0, parentOf(control),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), this);
 }
 
 // A combo box's style is fixed when it is created; a new style needs a new control, in

@@ -117,23 +117,24 @@ void NativeWindow::resync(HWND control) {
     mirrorValue(*native);
 }
 
-LRESULT CALLBACK NativeWindow::buttonSubclass(HWND hwnd, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+// A mouse button released over one of the window's buttons, from the message loop: the
+// button's own handling first (a left release is its click), then the release is
+// reported, unless the click closed the window. The loop, not a subclass of every button,
+// sees it: under Wine a subclassed window pays a server round trip on every message.
+bool NativeWindow::dispatchMouseUp(MSG& message) {
     ui::MouseButton which;
-    switch (message) {
+    switch (message.message) {
         case WM_LBUTTONUP: which = ui::MouseButton::Left; break;
         case WM_RBUTTONUP: which = ui::MouseButton::Right; break;
         case WM_MBUTTONUP: which = ui::MouseButton::Middle; break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, buttonSubclass, 1);
-            return DefSubclassProc(hwnd, message, wParam, lParam);
-        default: return DefSubclassProc(hwnd, message, wParam, lParam);
+        default: return false;
     }
-    // The button's own handling first (a left release is its click); the release is
-    // reported after, unless the click closed the window.
-    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-    if (IsWindow(hwnd)) reinterpret_cast<NativeWindow*>(self)->onMouseUp(hwnd, which);
-    return result;
+    NativeControl* native = find(message.hwnd);
+    if (!native || native->model->kind() != ui::Kind::Button) return false;
+    HWND button = message.hwnd;
+    DispatchMessageA(&message);
+    if (IsWindow(button)) onMouseUp(button, which);
+    return true;
 }
 
 void NativeWindow::onMouseUp(HWND button, ui::MouseButton which) {

@@ -46,8 +46,9 @@ void NativeWindow::mirror(ui::Control& control, ui::Property property) {
     Guard mirroring(mirroring_);
     NativeControl* native = find(control);
     if (!native) {
-        // A control added after the window was built.
-        createControl(control);
+        // A control added after the window was built; one in a frame out of sight is made
+        // when the frame comes into sight.
+        if (!insidePendingFrame(control)) createControl(control);
         return;
     }
     HWND hwnd = native->hwnd;
@@ -73,6 +74,7 @@ void NativeWindow::mirror(ui::Control& control, ui::Property property) {
             // The frame around it hides it by itself; only its own flag is needed here.
             ShowWindow(hwnd, control.visible() ? SW_SHOWNA : SW_HIDE);
             if (!control.visible()) moveFocusOutOf(hwnd);
+            if (control.kind() == ui::Kind::Frame) createControlsComingIntoSight();
             break;
         case ui::Property::ToolTip: tooltips_.set(hwnd, control.toolTip()); break;
         case ui::Property::Geometry: placeControl(*native); break;
@@ -282,6 +284,7 @@ void NativeWindow::mirrorWindow(ui::Property property) {
         case ui::Property::Caption: showText(hwnd_, model_.caption()); break;
         case ui::Property::Geometry:
             if (!reportingToModel_) placeWindow();
+            createControlsComingIntoSight();
             break;
         case ui::Property::Visible: mirrorWindowVisible(); break;
         case ui::Property::WindowState:

@@ -80,7 +80,7 @@ void NativeWindow::createWindow() {
     dpi_ = windowDpi(hwnd_);
     rebuildFont();
     tooltips_.create(hwnd_);
-    for (ui::Control* control : model_.controls()) createControl(*control);
+    createControls();
     placeWindow();
     created_ = true;
 
@@ -123,6 +123,7 @@ NativeWindow::NativeControl* NativeWindow::find(const ui::Control& control) {
 
 bool NativeWindow::translateDialogMessage(MSG& message) {
     tooltips_.relay(message);
+    if (dispatchMouseUp(message)) return true;
     return hwnd_ && IsDialogMessageA(hwnd_, &message);
 }
 

@@ -28,16 +28,17 @@ TEST(VersionDifferential, EveryDllReadsTheSameThroughBothReaders) {
         std::string line = translation ? std::to_string(translation->language) + "/" +
                                              std::to_string(translation->codePage)
                                        : "none";
-        for (const char* name : {"PrivateBuild", "FileVersion", "CompanyName"}) {
+        for (const char* name : {"PrivateBuild", "FileVersion", "CompanyName", "Comment40"}) {
             auto value = translation ? reader.stringValue(path, *translation, name) : std::nullopt;
             line += std::string(" ") + name + (value ? "=\"" + *value + "\"" : "-");
         }
-        return line;
+        auto marker = reader.firstTranslationValue(path, "PrivateBuild");  // asked at once
+        return line + " " + (marker ? *marker : "-");
     };
     char systemFolder[MAX_PATH] = {};
     GetSystemDirectoryA(systemFolder, MAX_PATH);
     // Each folder with the least number of its DLLs that have a version resource.
-    for (auto [path, least] : {std::pair{GRIDMATE_FIXTURE_DLLS, 17}, {systemFolder, 100}}) {
+    for (auto [path, least] : {std::pair{GRIDMATE_FIXTURE_DLLS, 18}, {systemFolder, 100}}) {
         int withVersion = 0;
         for (const std::string& name : fs().listFiles(path)) {
             if (name.size() < 4 || _stricmp(name.c_str() + name.size() - 4, ".dll") != 0 ||

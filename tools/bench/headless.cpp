@@ -13,6 +13,7 @@ platform::Platform withUi(platform::Ui& ui) {
 std::optional<std::string> RecordingFileSystem::readFile(const std::string& p,
                                                          platform::IoError& e) {
     auto bytes = inner_.readFile(p, e);
+    std::lock_guard<std::mutex> lock(readsLock_);
     if (bytes) reads.push_back({p, 0, bytes->size()});
     return bytes;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ public:
         return inner_.createFolder(p, e);
     }
     std::vector<std::string> listFiles(const std::string& f) override { return inner_.listFiles(f); }
+    std::vector<platform::FileEntry> listFileEntries(const std::string& f) override {
+        return inner_.listFileEntries(f);
+    }
     std::vector<std::string> listFolders(const std::string& f) override {
         return inner_.listFolders(f);
     }
@@ -54,6 +58,7 @@ public:
 
 private:
     platform::FileSystem& inner_;
+    std::mutex readsLock_;  // the rasterizers are read on a worker thread
 };
 
 // The system's platform with the scripted user in place of the console; installed for

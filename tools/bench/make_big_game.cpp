@@ -92,9 +92,10 @@ BigGame makeBigGame(const std::string& rootText, const BigGameShape& shape,
             write(gpl / "players" / ("player" + number(p, 4)) / playerFiles[s], playerIni(p, s));
     for (int t = 0; t < shape.trackFolders; ++t) fs::create_directories(gpl / "tracks" / trackName(t));
     for (int s = 0; s < shape.trackSets; ++s) {
-        // The closing comment keeps sets apart whose tracks repeat.
-        std::string set = schedule(shape.eventsPerSet, s, shape.trackFolders) + "; set " +
-                          std::to_string(s) + "\r\n";
+        // Sets differ in their number of events, as real ones do (and so in size); the
+        // closing comment keeps sets apart whose tracks repeat.
+        std::string set = schedule(shape.eventsPerSet - s % 16, s, shape.trackFolders) +
+                          "; set " + std::to_string(s) + "\r\n";
         write(gpl / "seasons" / ("Set" + number(s, 4) + ".67s"), set);
         if ("Set" + number(s, 4) == g.installedSet) write(gpl / "seasons" / "67season.ini", set);
     }

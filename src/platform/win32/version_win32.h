@@ -11,6 +11,9 @@ public:
     std::optional<Translation> firstTranslation(const std::string& path) override;
     std::optional<std::string> stringValue(const std::string& path, const Translation& translation,
                                            const std::string& name) override;
+    // Both questions from one read of the file.
+    std::optional<std::string> firstTranslationValue(const std::string& path,
+                                                     const std::string& name) override;
 };
 
 }  // namespace gridmate::platform
