@@ -52,8 +52,8 @@ std::vector<FileEntry> listEntries(const std::string& folder, bool wantFolders, 
         // do not say, are asked.
         struct stat st {};
         bool known = entry->d_type == DT_DIR || entry->d_type == DT_REG;
-        if ((!known || (sizes && entry->d_type == DT_REG)) && ::fstatat(::dirfd(dir), name.c_str(), &st, 0) != 0)
-            continue;
+        bool ask = !known || (sizes && entry->d_type == DT_REG);
+        if (ask && ::fstatat(::dirfd(dir), name.c_str(), &st, 0) != 0) continue;
         bool isFolder = known ? entry->d_type == DT_DIR : S_ISDIR(st.st_mode);
         if (isFolder != wantFolders) continue;
         std::optional<uint64_t> size;
