@@ -1,5 +1,6 @@
 // A list's own font (the track-set editor's Terminal) keeps its rows in columns where that
-// face is missing, as under Wine: the system must pick another fixed-pitch face.
+// face is missing, as under Wine: the system must pick another fixed-pitch face. And the
+// fonts Wine draws the window with.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -18,4 +19,21 @@ TEST(NativeView, AListWithAFontOfItsOwnHasCharactersOfOneWidth) {
     GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
     ReleaseDC(nullptr, dc);
     EXPECT_EQ(narrow.cx, wide.cx);
+}
+
+int CALLBACK countFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    return ++*reinterpret_cast<int*>(found);
+}
+
+// Wine draws a window's caption buttons as glyphs of Marlett, which the prefix is given:
+// without it the pictures show the letters "0 1 r".
+TEST(NativeView, TheCaptionButtonsHaveTheirGlyphFont) {
+    LOGFONTA wanted{};
+    lstrcpyA(wanted.lfFaceName, "Marlett");
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    int found = 0;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExA(dc, &wanted, countFace, LPARAM(&found), 0);
+    ReleaseDC(nullptr, dc);
+    EXPECT_GT(found, 0);
 }
