@@ -89,6 +89,9 @@ TEST_F(AppTest, TheLoadShowsTheGameFilesWithoutWritingThem) {
                   w.cboTrackSets->selectedItem(), "0110 12 8 Original");
     w.optSeason[1].select();  // a season switch shows that season's bias
     EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 60 %");
+    w.optSeason[0].select();
+    EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 40 %");
+    EXPECT_TRUE(!w.txtIP->enabled() && w.txtIP->backColor() == ui::SystemColor::ButtonFace);  // until JOIN
     EXPECT_EQ(files(), before);
     EXPECT_EQ(ui.messageTexts(), Texts{});
 }

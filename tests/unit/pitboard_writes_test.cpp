@@ -159,6 +159,7 @@ Outcome attempt(const Action& a, int failAt) {
     Outcome o{s.files()};
     files.failAt = failAt;
     a.act(s, s.w());
+    EXPECT_FALSE(s.w().blnUpdating) << "the window stays busy and writes nothing more";
     o.after = s.files();
     o.boxes = s.ui.boxes();
     o.points = files.points;

@@ -46,8 +46,9 @@ TEST_F(Model, TheSelectedItemStaysAsItemsComeAndGo) {
     list.setSelectedIndex(1);
     list.onClick = [&] { log += "click "; };
     log.clear();
-    list.addItem("kyalami", 0);
-    list.removeItem(0);
+    list.addItem("kyalami", 1);  // at the selected item's place: the selection moves on
+    list.removeItem(1);
+    EXPECT_FALSE(list.removeItem(list.count()));
     log += list.selectedItem() + " ";
     list.removeItem(1);
     EXPECT_EQ(log + std::to_string(list.selectedIndex()), "lst4 lst5 lst4 lst5 spa lst4 lst5 -1");
