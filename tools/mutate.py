@@ -4,6 +4,7 @@
   tools/mutate.py list [--seed N] [--count N]   write the mutants to tools/mutants.txt
   tools/mutate.py run [--out FILE] [IDS...]     build and test each mutant (or just IDS)
   tools/mutate.py compare OLD NEW               kill rates and the mutants NEW lets through
+  tools/mutate.py --mutants FILE ...            another list than tools/mutants.txt
 
 Each mutant is one line of src/core, src/app, src/launch, src/ui or src/platform (outside
 win32) changed in one place: a comparison or logical operator swapped, a Boolean flipped,
@@ -119,17 +120,17 @@ def cmd_list(args):
             if kinds[kind] and len(chosen) < args.count:
                 chosen.append(kinds[kind].pop())
     chosen.sort(key=lambda c: (c[0], c[1], c[2]))
-    with open(MUTANTS, "w") as f:
+    with open(args.mutants, "w") as f:
         f.write("# id\tfile\tline\tcolumn\tkind\toriginal\treplacement (tools/mutate.py list"
                 f" --seed {args.seed} --count {args.count})\n")
         for i, (path, number, col, old, new, kind) in enumerate(chosen, 1):
             f.write(f"{i}\t{path}\t{number}\t{col}\t{kind}\t{old!r}\t{new!r}\n")
-    print(f"{len(chosen)} mutants of {len(pool)} candidates -> {os.path.relpath(MUTANTS, ROOT)}")
+    print(f"{len(chosen)} mutants of {len(pool)} candidates -> {os.path.relpath(args.mutants, ROOT)}")
 
 
-def load_mutants():
+def load_mutants(path):
     mutants = []
-    with open(MUTANTS) as f:
+    with open(path) as f:
         for row in f:
             if row.startswith("#") or not row.strip():
                 continue
@@ -178,7 +179,7 @@ def test(timeout):
 
 
 def cmd_run(args):
-    mutants = load_mutants()
+    mutants = load_mutants(args.mutants)
     if args.ids:
         mutants = [m for m in mutants if m[0] in set(args.ids)]
     baseline = prepare()
@@ -239,7 +240,7 @@ def cmd_compare(args):
     for label, results in (("old", old), ("new", new)):
         killed, counted = rate(results)
         print(f"{label}: {killed} of {counted} killed ({100.0 * killed / max(counted, 1):.1f} %)")
-    mutants = {m[0]: m for m in load_mutants()}
+    mutants = {m[0]: m for m in load_mutants(args.mutants)}
     lost = [i for i in sorted(old) if old[i][0] == "killed" and new.get(i, ("?",))[0] == "survived"]
     gained = [i for i in sorted(old) if old[i][0] == "survived" and new.get(i, ("?",))[0] == "killed"]
     for title, ids in (("killed by the old suite only", lost), ("killed by the new suite only", gained)):
@@ -251,6 +252,7 @@ def cmd_compare(args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--mutants", default=MUTANTS, help="the list of mutants")
     sub = parser.add_subparsers(dest="command", required=True)
     p = sub.add_parser("list")
     p.add_argument("--seed", type=int, default=1)
