@@ -77,6 +77,7 @@ TEST_F(AppTest, ControlsOffForAMissingFileComeBackWhenAReloadFindsIt) {
                                                               w.chkAutoLoadWing4Track, &w.hscWingAngle[0]})
         EXPECT_TRUE(c->enabled()) << c->name();
     EXPECT_EQ(w.lblWingAngle[0].caption(), "15");
+    EXPECT_FALSE(w.chkWing[1].enabled() || w.hscWingAngle[1].enabled());  // the rear wing's keys are missing
 }
 
 }  // namespace

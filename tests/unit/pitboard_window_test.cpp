@@ -76,6 +76,9 @@ TEST_F(AppTest, ThePositionAndTheOptionsAreRestoredAndKept) {
 TEST_F(AppTest, TheLoadShowsTheGameFilesWithoutWritingThem) {
     setting("showoption", "1");
     setting("mod", "69");
+    for (auto [file, bias, track] : {std::tuple{"player.ini", "40", "monaco"}, {"plac65.ini", "60", "rouen"},
+                                     {"pla69w.ini", "80", "monaco"}})  // 1965's listed after the others'
+        put(std::string("gpl/players/Jim/") + file, playerIni(bias, track));
     Files before = files();
     auto& w = load();
     EXPECT_EQ(w.selectedPlayer() + "|" + w.lblPlayer[2].caption() + "|" + w.cboHelmet[2].selectedItem() +
@@ -87,6 +90,7 @@ TEST_F(AppTest, TheLoadShowsTheGameFilesWithoutWritingThem) {
                   std::to_string(w.chkWing[0].value()) + std::to_string(w.chkWing[1].value()) + " " +
                   w.lblWingAngle[0].caption() + " " + w.lblWingAngle[1].caption() + " " +
                   w.cboTrackSets->selectedItem(), "0110 12 8 Original");
+    EXPECT_EQ(w.cboLastTrack[1].selectedItem() + "|" + w.cboLastTrack[2].selectedItem(), "rouen|monaco");
     w.optSeason[1].select();  // a season switch shows that season's bias
     EXPECT_EQ(w.lblDetail->caption(), "Detail Bias: 60 %");
     w.optSeason[0].select();
