@@ -19,15 +19,9 @@ struct Character {
 std::vector<Character> characters(std::string_view text) {
     const auto& codePage = platform::codePage();
     std::vector<Character> out;
-    for (size_t i = 0; i < text.size();) {
-        bool lead = codePage.isLeadByte(static_cast<unsigned char>(text[i]));
-        if (lead && i + 1 < text.size()) {
-            out.push_back({i, 2});
-            i += 2;
-        } else {
-            out.push_back({i, 1, lead});
-            ++i;
-        }
+    for (size_t i = 0, size = 0; i < text.size(); i += size) {
+        size = codePage.characterSize(text, i);
+        out.push_back({i, size, size == 1 && codePage.isLeadByte(static_cast<unsigned char>(text[i]))});
     }
     return out;
 }
